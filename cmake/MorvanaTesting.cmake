@@ -1,0 +1,32 @@
+# GoogleTest for the tests. Natively we use the system's build; for MinGW we
+# build it from Debian's sources with the cross compiler.
+if(CMAKE_CROSSCOMPILING)
+  set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  set(MORVANA_GTEST_SOURCE_DIR /usr/src/googletest CACHE PATH "GoogleTest sources")
+  add_subdirectory(${MORVANA_GTEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
+  add_library(GTest::gtest ALIAS gtest)
+  add_library(GTest::gtest_main ALIAS gtest_main)
+  add_library(GTest::gmock ALIAS gmock)
+else()
+  find_package(GTest REQUIRED)
+endif()
+include(GoogleTest)
+
+# morvana_add_test(<name> SOURCES ... LIBRARIES ...)
+# Natively every test case is its own CTest entry. Under the Wine emulator one
+# process per test program keeps the run short.
+function(morvana_add_test name)
+  cmake_parse_arguments(PARSE_ARGV 1 arg "" "" "SOURCES;LIBRARIES;PROPERTIES")
+  add_executable(${name} ${arg_SOURCES})
+  target_link_libraries(${name} PRIVATE ${arg_LIBRARIES} GTest::gtest_main GTest::gmock morvana_options)
+  if(CMAKE_CROSSCOMPILING)
+    target_link_options(${name} PRIVATE -static)
+    add_test(NAME ${name} COMMAND ${name})
+    if(arg_PROPERTIES)
+      set_tests_properties(${name} PROPERTIES ${arg_PROPERTIES})
+    endif()
+  else()
+    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 30 PROPERTIES LABELS ${name} ${arg_PROPERTIES})
+  endif()
+endfunction()

@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages that building and testing Morvana needs,
+# only those that are missing. Uses sudo when not run as root.
+set -euo pipefail
+
+packages=(
+  # native build and tests
+  cmake ninja-build g++ clang clang-format clang-tidy libclang-rt-14-dev
+  googletest libgtest-dev libgmock-dev libbenchmark-dev
+  # the Linux window
+  qt6-base-dev qt6-base-dev-tools libgl-dev
+  # Morvana.exe: cross compiler, Wine, a display for its window tests
+  g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine64 xvfb xauth x11-utils xdotool imagemagick
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=()
+[ "$(id -u)" -eq 0 ] || sudo=(sudo)
+echo "Installing: ${missing[*]}"
+"${sudo[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

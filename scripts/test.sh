@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Every test of Morvana, from a clean clone on Debian 12:
+#   formatting, the native build (g++ and clang, with clang-tidy), the
+#   sanitizer build, Morvana.exe under Wine, and a bounded fuzz run.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/install-deps.sh
+
+step() { printf '\n==== %s\n' "$*"; }
+
+step "formatting (clang-format 14)"
+git ls-files -- '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
+
+step "g++: build and test"
+cmake --preset dev >/dev/null
+cmake --build --preset dev
+ctest --preset dev
+
+step "clang 14: build, test and clang-tidy"
+cmake --preset clang >/dev/null
+cmake --build --preset clang
+ctest --preset clang
+git ls-files -- 'src/mask/*.cpp' 'src/ui/*.cpp' | xargs clang-tidy -p build/clang --quiet
+
+step "AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake --preset sanitize >/dev/null
+cmake --build --preset sanitize
+ctest --preset sanitize
+
+step "Morvana.exe under Wine"
+scripts/test-windows.sh
+
+step "fuzzing, bounded"
+scripts/test-fuzz.sh
+
+step "all tests passed"

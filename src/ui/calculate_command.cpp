@@ -1,0 +1,76 @@
+#include "ui/calculate_command.h"
+
+#include <algorithm>
+
+#include "mask/covering_mask.h"
+
+namespace morvana {
+namespace {
+
+// Only the space character counts as a blank here; a tab is content.
+std::string_view TrimSpaces(std::string_view text) {
+  const auto first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+bool IsOctetNumber(std::string_view text) {
+  const std::string_view digits = TrimSpaces(text);
+  if (digits.empty()) return false;
+  int value = 0;
+  for (const char c : digits) {
+    if (c < '0' || c > '9') return false;
+    value = value * 10 + (c - '0');
+    if (value > 255) return false;  // also stops long inputs from overflowing
+  }
+  return true;
+}
+
+}  // namespace
+
+std::string BlankBoxMessage(const OctetBox& box) {
+  return "Please enter " + std::string(box.words) + ".";
+}
+
+std::string BadOctetMessage(const OctetBox& box) {
+  return "Please enter a number from 0 to 255 for " + std::string(box.words) + ".";
+}
+
+void CalculateCommand::Run() {
+  if (!ValidateOctetFields() || !ValidateOctetValues()) return;
+
+  const DottedAddress from = GetFromAddress();
+  const DottedAddress to = GetToAddress();
+  const auto mask = CalculateSubnetMask(to, from);
+  if (!mask) {
+    view_.ShowMessage(kCalculationFailedMessage);
+    return;
+  }
+  view_.SetSubnetText(mask.Value());
+}
+
+bool CalculateCommand::ValidateOctetFields() {
+  const auto blank = std::find_if(kOctetBoxes.begin(), kOctetBoxes.end(), [this](const OctetBox& box) {
+    return TrimSpaces(view_.ReadOctetBox(box.side, box.position)).empty();
+  });
+  if (blank == kOctetBoxes.end()) return true;
+  view_.ShowMessage(BlankBoxMessage(*blank));
+  return false;
+}
+
+bool CalculateCommand::ValidateOctetValues() {
+  const auto bad = std::find_if(kOctetBoxes.begin(), kOctetBoxes.end(), [this](const OctetBox& box) {
+    return !IsOctetNumber(view_.ReadOctetBox(box.side, box.position));
+  });
+  if (bad == kOctetBoxes.end()) return true;
+  view_.ShowMessage(BadOctetMessage(*bad));
+  return false;
+}
+
+DottedAddress CalculateCommand::GetAddress(AddressSide side) const {
+  return JoinOctetFields(
+      view_.ReadOctetBox(side, OctetPosition::First), view_.ReadOctetBox(side, OctetPosition::Second),
+      view_.ReadOctetBox(side, OctetPosition::Third), view_.ReadOctetBox(side, OctetPosition::Fourth));
+}
+
+}  // namespace morvana

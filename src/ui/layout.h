@@ -1,0 +1,123 @@
+#pragma once
+
+// The main window frmMain as data: every window of ours is built from this
+// table and checked against it, so the Win32 and Qt windows cannot drift.
+// Positions and sizes are twips from the top-left of the client area
+// (1440 to the inch, 15 to the pixel at 96 DPI).
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+#include "ui/main_window_view.h"
+
+namespace morvana::layout {
+
+inline constexpr std::string_view kApplicationTitle = "Morvana";
+inline constexpr std::string_view kWindowName = "frmMain";
+inline constexpr int kClientWidthTwips = 4080;
+inline constexpr int kClientHeightTwips = 2430;
+inline constexpr int kTwipsPerInch = 1440;
+
+enum class ControlKind { Label, TextBox, Button };
+enum class TextAlign { Left, Centre };
+
+struct Colour {
+  std::uint8_t red;
+  std::uint8_t green;
+  std::uint8_t blue;
+  friend constexpr bool operator==(const Colour&, const Colour&) = default;
+};
+inline constexpr Colour kWhite{255, 255, 255};
+inline constexpr Colour kLightGrey{0xE0, 0xE0, 0xE0};
+
+struct Font {
+  std::string_view face;
+  double points;
+  int weight;   // 400 regular, 700 bold
+  int charset;  // 0 is ANSI
+};
+// The form's own font shows nowhere: every control carries one of the other two.
+inline constexpr Font kFormFont{"Verdana", 8.25, 400, 0};
+inline constexpr Font kLabelFont{"Verdana", 8.25, 700, 0};      // labels and the button
+inline constexpr Font kBoxFont{"MS Sans Serif", 8.25, 400, 0};  // the nine text boxes
+
+struct TwipsRect {
+  int left;
+  int top;
+  int width;
+  int height;
+};
+
+// Named as the controls are named in the windows' code.
+enum class ControlId {
+  Label4,
+  Label3,
+  Label1,
+  txtFromFirstOctet,
+  txtFromSecondOctet,
+  txtFromThirdOctet,
+  txtFromFourthOctet,
+  cmdCalculateSubnet,
+  Label2,
+  txtToFirstOctet,
+  txtToSecondOctet,
+  txtToThirdOctet,
+  txtToFourthOctet,
+  txtSubnet,
+};
+inline constexpr int kControlCount = 14;
+
+struct Control {
+  ControlId id;
+  std::string_view name;
+  ControlKind kind;
+  std::string_view caption;  // labels and the button; text boxes start empty
+  const Font* font;
+  Colour back;
+  TextAlign align;
+  int max_length;  // text boxes only; 0 elsewhere
+  int tab_index;
+  TwipsRect rect;
+  std::string_view accessible_name;  // boxes and the button: the labels name rows, not boxes
+};
+
+inline constexpr std::string_view kAdvertisement =
+    "Affordable software consulting by Kestiva, Inc. https://kestiva.example";
+
+// In top-to-bottom reading order. Label1 reaches one pixel into
+// txtFromFirstOctet; the box lies on top there.
+// clang-format off
+inline constexpr std::array<Control, kControlCount> kControls{{
+    {ControlId::Label4, "Label4", ControlKind::Label, kAdvertisement, &kLabelFont, kWhite, TextAlign::Centre, 0, 13, {120, 120, 3855, 675}, ""},
+    {ControlId::Label3, "Label3", ControlKind::Label, "Please enter desired IP range:", &kLabelFont, kWhite, TextAlign::Centre, 0, 12, {480, 960, 3135, 195}, ""},
+    {ControlId::Label1, "Label1", ControlKind::Label, "From:", &kLabelFont, kWhite, TextAlign::Left, 0, 11, {120, 1320, 615, 195}, ""},
+    {ControlId::txtFromFirstOctet, "txtFromFirstOctet", ControlKind::TextBox, "", &kBoxFont, kLightGrey, TextAlign::Left, 4, 1, {720, 1320, 420, 220}, "From address, first octet"},
+    {ControlId::txtFromSecondOctet, "txtFromSecondOctet", ControlKind::TextBox, "", &kBoxFont, kLightGrey, TextAlign::Left, 4, 2, {1200, 1320, 420, 220}, "From address, second octet"},
+    {ControlId::txtFromThirdOctet, "txtFromThirdOctet", ControlKind::TextBox, "", &kBoxFont, kLightGrey, TextAlign::Left, 4, 3, {1680, 1320, 420, 220}, "From address, third octet"},
+    {ControlId::txtFromFourthOctet, "txtFromFourthOctet", ControlKind::TextBox, "", &kBoxFont, kLightGrey, TextAlign::Left, 4, 4, {2160, 1320, 420, 220}, "From address, fourth octet"},
+    {ControlId::cmdCalculateSubnet, "cmdCalculateSubnet", ControlKind::Button, "Calculate Subnet", &kLabelFont, kWhite, TextAlign::Centre, 0, 9, {2640, 1320, 1290, 590}, "Calculate Subnet"},
+    {ControlId::Label2, "Label2", ControlKind::Label, "To:", &kLabelFont, kWhite, TextAlign::Left, 0, 0, {120, 1680, 495, 195}, ""},
+    {ControlId::txtToFirstOctet, "txtToFirstOctet", ControlKind::TextBox, "", &kBoxFont, kLightGrey, TextAlign::Left, 4, 5, {720, 1680, 420, 220}, "To address, first octet"},
+    {ControlId::txtToSecondOctet, "txtToSecondOctet", ControlKind::TextBox, "", &kBoxFont, kLightGrey, TextAlign::Left, 4, 6, {1200, 1680, 420, 220}, "To address, second octet"},
+    {ControlId::txtToThirdOctet, "txtToThirdOctet", ControlKind::TextBox, "", &kBoxFont, kLightGrey, TextAlign::Left, 4, 7, {1680, 1680, 420, 220}, "To address, third octet"},
+    {ControlId::txtToFourthOctet, "txtToFourthOctet", ControlKind::TextBox, "", &kBoxFont, kLightGrey, TextAlign::Left, 4, 8, {2160, 1680, 420, 220}, "To address, fourth octet"},
+    {ControlId::txtSubnet, "txtSubnet", ControlKind::TextBox, "", &kBoxFont, kLightGrey, TextAlign::Left, 20, 10, {720, 2040, 1860, 220}, "Subnet mask"},
+}};
+// clang-format on
+
+[[nodiscard]] const Control& ControlFor(ControlId id);
+
+// The controls by ascending tab index (Label2 first, Label4 last). Windows
+// that take their tab order from creation order create them in this order.
+[[nodiscard]] const std::array<const Control*, kControlCount>& TabOrder();
+
+// The octet box that holds one octet of one address.
+[[nodiscard]] ControlId OctetBoxControl(AddressSide side, OctetPosition position);
+
+// round(twips * dpi / 1440), for the non-negative sizes of this layout.
+[[nodiscard]] constexpr int TwipsToPixels(int twips, int dpi) {
+  return (twips * dpi + kTwipsPerInch / 2) / kTwipsPerInch;
+}
+
+}  // namespace morvana::layout
