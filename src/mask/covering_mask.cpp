@@ -1,10 +1,10 @@
 #include "mask/covering_mask.h"
 
 #include <array>
+#include <charconv>
 #include <cstddef>
 #include <limits>
 #include <optional>
-#include <string>
 
 namespace morvana {
 namespace {
@@ -61,12 +61,14 @@ Outcome<DottedAddress> CalculateSubnetMask(std::string_view first, std::string_v
     }
   }
 
-  DottedAddress text;
+  // Four numbers of at most six characters each ("-32768") and three dots.
+  std::array<char, 4 * 6 + 3> text{};
+  char* end = text.data();
   for (std::size_t i = 0; i < mask.size(); ++i) {
-    if (i > 0) text += '.';
-    text += std::to_string(mask[i]);
+    if (i > 0) *end++ = '.';
+    end = std::to_chars(end, text.data() + text.size(), mask[i]).ptr;
   }
-  return text;
+  return DottedAddress(text.data(), end);
 }
 
 }  // namespace morvana

@@ -1,9 +1,6 @@
 #include "mask/dotted_address.h"
 
-#include <algorithm>
-#include <charconv>
 #include <limits>
-#include <system_error>
 
 namespace morvana {
 namespace {
@@ -28,21 +25,19 @@ std::optional<OctetValue> ConvertField(std::string_view field) {
     negative = digits.front() == '-';
     digits.remove_prefix(1);
   }
-  if (digits.empty() ||
-      !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; })) {
-    return std::nullopt;
-  }
-  // from_chars takes the sign itself only as '-', so parse the magnitude as
-  // unsigned and apply the sign after; too many digits saturate.
+  if (digits.empty()) return std::nullopt;
+  // Accumulate the magnitude, saturating at 2^63 so that the 64-bit minimum
+  // stays exact and its negation never overflows.
+  constexpr std::uint64_t kLimit = std::uint64_t{1} << 63;
   std::uint64_t magnitude = 0;
-  const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), magnitude);
-  constexpr auto kMax = static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max());
-  if (error == std::errc::result_out_of_range || magnitude > kMax) {
-    return OctetValue(negative ? std::numeric_limits<std::int64_t>::min()
-                               : std::numeric_limits<std::int64_t>::max());
+  for (const char c : digits) {
+    if (c < '0' || c > '9') return std::nullopt;
+    const auto digit = static_cast<std::uint64_t>(c - '0');
+    magnitude = magnitude > (kLimit - digit) / 10 ? kLimit : magnitude * 10 + digit;
   }
-  const auto value = static_cast<std::int64_t>(magnitude);
-  return OctetValue(negative ? -value : value);
+  if (negative) return OctetValue(static_cast<std::int64_t>(0 - magnitude));  // 2^63 wraps to the minimum
+  return OctetValue(magnitude >= kLimit ? std::numeric_limits<std::int64_t>::max()
+                                        : static_cast<std::int64_t>(magnitude));
 }
 
 }  // namespace
@@ -58,15 +53,22 @@ DottedAddress JoinOctetFields(std::string_view first, std::string_view second, s
 
 Outcome<OctetValues> SplitDottedAddress(std::string_view text) {
   OctetValues values{};
-  if (std::count(text.begin(), text.end(), kSeparator) != 3) return values;  // all empty
+  // Field i lies between ends[i] and ends[i + 1]; a fifth separator means the
+  // text is not an address, and its values stay empty.
+  std::array<std::size_t, 5> ends{};
+  std::size_t separators = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != kSeparator) continue;
+    if (++separators > 3) return values;
+    ends[separators] = i + 1;
+  }
+  if (separators != 3) return values;
+  ends[4] = text.size() + 1;
 
-  std::size_t start = 0;
   for (std::size_t i = 0; i < values.size(); ++i) {
-    const std::size_t next = i + 1 < values.size() ? text.find(kSeparator, start) : text.size();
-    const auto value = ConvertField(text.substr(start, next - start));
+    const auto value = ConvertField(text.substr(ends[i], ends[i + 1] - ends[i] - 1));
     if (!value) return MaskFailure::Conversion;
     values[i] = *value;
-    start = next + 1;
   }
   return values;
 }

@@ -60,6 +60,8 @@ INSTANTIATE_TEST_SUITE_P(
         SplitCase{"huge_saturates_high", std::string(400, '9') + ".0.0.0", Values(kMax64, 0, 0, 0)},
         SplitCase{"huge_negative_saturates_low", "0.-" + std::string(400, '9') + ".0.0",
                   Values(0, kMin64, 0, 0)},
+        SplitCase{"smallest_64_bit_with_leading_zero", "0.-09223372036854775808.0.0",
+                  Values(0, kMin64, 0, 0)},
         SplitCase{"one_past_64_bits_saturates", "9223372036854775808.0.0.0", Values(kMax64, 0, 0, 0)}),
     [](const testing::TestParamInfo<SplitCase>& info) { return info.param.name; });
 

@@ -1,0 +1,82 @@
+#include "mask_properties.h"
+
+#include <array>
+#include <bit>
+#include <cstdint>
+#include <set>
+
+namespace morvana::fuzz {
+namespace {
+
+std::string Dotted(std::uint32_t address) {
+  return std::to_string(address >> 24) + "." + std::to_string((address >> 16) & 0xFF) + "." +
+         std::to_string((address >> 8) & 0xFF) + "." + std::to_string(address & 0xFF);
+}
+
+// A strict reading of four decimal octets 0..255 with nothing else, on its
+// own terms rather than the calculation's.
+std::optional<std::uint32_t> StrictQuad(std::string_view text) {
+  std::uint32_t address = 0;
+  int fields = 0;
+  std::uint32_t octet = 0;
+  int digits = 0;
+  for (const char c : text) {
+    if (c == '.') {
+      if (digits == 0 || ++fields > 3) return std::nullopt;
+      address = address << 8 | octet;
+      octet = 0;
+      digits = 0;
+    } else if (c >= '0' && c <= '9') {
+      octet = octet * 10 + static_cast<std::uint32_t>(c - '0');
+      if (octet > 255) return std::nullopt;
+      ++digits;
+    } else {
+      return std::nullopt;
+    }
+  }
+  if (fields != 3 || digits == 0) return std::nullopt;
+  return address << 8 | octet;
+}
+
+std::string LongestPrefixMask(std::uint32_t a, std::uint32_t b) {
+  const int width = std::bit_width(a ^ b);
+  return Dotted(width == 32 ? 0 : ~std::uint32_t{0} << width);
+}
+
+const std::set<std::string>& ValidMasks() {
+  static const std::set<std::string> masks = [] {
+    std::set<std::string> all;
+    for (int prefix = 0; prefix <= 32; ++prefix) {
+      all.insert(Dotted(prefix == 0 ? 0 : ~std::uint32_t{0} << (32 - prefix)));
+    }
+    return all;
+  }();
+  return masks;
+}
+
+}  // namespace
+
+std::pair<std::string_view, std::string_view> SplitInput(std::string_view bytes) {
+  const auto newline = bytes.find('\n');
+  if (newline == std::string_view::npos) return {bytes, {}};
+  return {bytes.substr(0, newline), bytes.substr(newline + 1)};
+}
+
+std::optional<std::string> CheckMaskProperties(std::string_view first, std::string_view second,
+                                               MaskCalculation calculate) {
+  (void)SplitDottedAddress(first);  // must merely not crash
+  const auto forward = calculate(first, second);
+  const auto backward = calculate(second, first);
+  if (!(forward == backward)) return "the result depends on the order of the addresses";
+  if (!forward.HasValue()) return std::nullopt;
+
+  if (ValidMasks().count(forward.Value()) == 0) return "not one of the 33 masks: " + forward.Value();
+  const auto a = StrictQuad(first);
+  const auto b = StrictQuad(second);
+  if (a && b && forward.Value() != LongestPrefixMask(*a, *b)) {
+    return "differs from the longest common prefix " + LongestPrefixMask(*a, *b) + ": " + forward.Value();
+  }
+  return std::nullopt;
+}
+
+}  // namespace morvana::fuzz
