@@ -34,19 +34,20 @@ sleep 1
 "$wine" cmd /c exit >/dev/null 2>&1 || true  # the first start in a new prefix sets it up
 
 results=$(mktemp)
-measure() {  # name title program...
-  local name=$1 title=$2
-  shift 2
-  "$wait_for_map" "$title" "$@" >/dev/null 2>&1 || true  # warm the caches once
-  for _ in $(seq "$runs"); do
-    "$wait_for_map" "$title" "$@" 2>/dev/null | sed "s/^/$name /" >>"$results"
-  done
+measure() {  # out name title program...
+  local out=$1 name=$2 title=$3
+  shift 3
+  "$wait_for_map" "$title" "$@" 2>/dev/null | sed "s/^/$name /" >>"$out"
 }
-for _ in 1; do
-  measure morvana "Morvana" "$morvana"
-  measure bare_qt "Bare Qt window" "$bare_qt"
-  measure Morvana.exe "Morvana" "$wine" "$exe"
-  measure bare_win32 "Bare Win32 window" "$wine" "$bare_exe"
+# Interleaved, so that whatever else the machine does falls on all four alike;
+# run 0 only warms the caches.
+for run in $(seq 0 "$runs"); do
+  out=$results
+  [ "$run" -eq 0 ] && out=/dev/null
+  measure "$out" morvana "Morvana" "$morvana"
+  measure "$out" bare_qt "Bare Qt window" "$bare_qt"
+  measure "$out" Morvana.exe "Morvana" "$wine" "$exe"
+  measure "$out" bare_win32 "Bare Win32 window" "$wine" "$bare_exe"
 done
 
 summary() {  # name -> "median min max rss_kb"
