@@ -343,6 +343,15 @@ TEST_F(frm_main, a_dpi_change_scales_layout_and_fonts_from_twips) {
   EXPECT_EQ(ClientRectOf(Control(ControlId::txtSubnet)).right, 172) << "back at 96 DPI";
 }
 
+TEST_F(frm_main, at_another_dpi_windows_is_asked_for_the_exact_client_area) {
+  SIZE size{};
+  ASSERT_TRUE(SendMessageW(Window(), WM_GETDPISCALEDSIZE, 144, reinterpret_cast<LPARAM>(&size)));
+  RECT client{0, 0, 408, 243};  // 4080 x 2430 twips at 144 DPI, 150 %
+  AdjustWindowRectExForDpi(&client, frmMain::kStyle, FALSE, 0, 144);
+  EXPECT_EQ(size.cx, client.right - client.left) << "frame width";
+  EXPECT_EQ(size.cy, client.bottom - client.top) << "frame height";
+}
+
 TEST_F(frm_main, fonts_and_brushes_are_freed_with_the_window) {
   HDC dc = CreateCompatibleDC(nullptr);
   const HGDIOBJ label_font =

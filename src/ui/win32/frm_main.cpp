@@ -205,6 +205,10 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_SETFOCUS:
       if (focus_ != nullptr) SetFocus(focus_);
       return 0;
+    case WM_GETDPISCALEDSIZE: {  // the exact client area at the new DPI, not a scaled frame
+      *reinterpret_cast<SIZE*>(lparam) = WindowSize(static_cast<UINT>(wparam));
+      return TRUE;
+    }
     case WM_DPICHANGED: {
       ScaleTo(HIWORD(wparam));
       const auto* suggested = reinterpret_cast<const RECT*>(lparam);
