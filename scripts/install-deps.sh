@@ -11,6 +11,8 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   # Morvana.exe: cross compiler, Wine, a display for its window tests
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine64 xvfb xauth x11-utils xdotool imagemagick
+  # the faces Wine puts in for Verdana and MS Sans Serif
+  fonts-liberation
 )
 
 missing=()

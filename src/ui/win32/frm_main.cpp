@@ -1,0 +1,336 @@
+#include "ui/win32/frm_main.h"
+
+#include <commctrl.h>
+#include <oleacc.h>
+
+#include <cmath>
+
+#include "ui/win32/resource_ids.h"
+#include "ui/win32/wide_text.h"
+
+namespace morvana {
+namespace {
+
+using layout::ControlId;
+using layout::ControlKind;
+
+COLORREF ColourRef(layout::Colour colour) {
+  return RGB(colour.red, colour.green, colour.blue);
+}
+
+RECT PixelRect(const layout::TwipsRect& twips, UINT dpi) {
+  const int d = static_cast<int>(dpi);
+  const int left = layout::TwipsToPixels(twips.left, d);
+  const int top = layout::TwipsToPixels(twips.top, d);
+  return {left, top, left + layout::TwipsToPixels(twips.width, d),
+          top + layout::TwipsToPixels(twips.height, d)};
+}
+
+SIZE WindowSize(UINT dpi) {
+  const int d = static_cast<int>(dpi);
+  RECT rect{0, 0, layout::TwipsToPixels(layout::kClientWidthTwips, d),
+            layout::TwipsToPixels(layout::kClientHeightTwips, d)};
+  AdjustWindowRectExForDpi(&rect, frmMain::kStyle, FALSE, 0, dpi);
+  return {rect.right - rect.left, rect.bottom - rect.top};
+}
+
+const wchar_t* ClassFor(ControlKind kind) {
+  switch (kind) {
+    case ControlKind::Label:
+      return WC_STATICW;
+    case ControlKind::TextBox:
+      return WC_EDITW;
+    case ControlKind::Button:
+      return WC_BUTTONW;
+  }
+  return WC_STATICW;
+}
+
+// Creation order is the tab order, so the first created lies on top; clipping
+// to siblings keeps Label1 from painting over txtFromFirstOctet.
+DWORD StyleFor(const layout::Control& control) {
+  const DWORD common = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
+  const bool centred = control.align == layout::TextAlign::Centre;
+  switch (control.kind) {
+    case ControlKind::Label:  // wraps at word boundaries; "&" is no access key
+      return common | SS_NOPREFIX | (centred ? SS_CENTER : SS_LEFT);
+    case ControlKind::TextBox:  // a thin frame leaves room for one line in 15 pixels
+      return common | WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL | (centred ? ES_CENTER : ES_LEFT);
+    case ControlKind::Button:  // the bold caption wraps at the blank onto two lines
+      return common | WS_TABSTOP | BS_DEFPUSHBUTTON | BS_MULTILINE | BS_CENTER | BS_VCENTER;
+  }
+  return common;
+}
+
+void RegisterWindowClass(HINSTANCE instance) {
+  WNDCLASSEXW existing{};
+  existing.cbSize = sizeof existing;
+  if (GetClassInfoExW(instance, frmMain::kClassName, &existing)) return;
+
+  const auto load_icon = [instance](int size_metric) {
+    const int size = GetSystemMetrics(size_metric);
+    return static_cast<HICON>(
+        LoadImageW(instance, MAKEINTRESOURCEW(resources::kIconGroupId), IMAGE_ICON, size, size, LR_SHARED));
+  };
+  WNDCLASSEXW window_class{};
+  window_class.cbSize = sizeof window_class;
+  window_class.lpfnWndProc = &frmMain::WindowProc;
+  window_class.hInstance = instance;
+  window_class.hIcon = load_icon(SM_CXICON);
+  window_class.hIconSm = load_icon(SM_CXSMICON);
+  window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  // The colour scheme's window colour, looked up whenever the window is painted.
+  window_class.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_WINDOW + 1));
+  window_class.lpszClassName = frmMain::kClassName;
+  RegisterClassExW(&window_class);
+}
+
+}  // namespace
+
+UniqueFont CreateLayoutFont(const layout::Font& font, UINT dpi) {
+  const int height =
+      -MulDiv(static_cast<int>(std::lround(font.points * 100)), static_cast<int>(dpi), 72 * 100);
+  const std::wstring face = WideFromUtf8(font.face);
+  return UniqueFont(CreateFontW(height, 0, 0, 0, font.weight, FALSE, FALSE, FALSE,
+                                static_cast<BYTE>(font.charset), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face.c_str()));
+}
+
+bool frmMain::Create(HINSTANCE instance) {
+  const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
+  InitCommonControlsEx(&controls);
+  RegisterWindowClass(instance);
+
+  const SIZE size = WindowSize(GetDpiForSystem());
+  const std::wstring title = WideFromUtf8(layout::kApplicationTitle);
+  return CreateWindowExW(0, kClassName, title.c_str(), kStyle, CW_USEDEFAULT, CW_USEDEFAULT, size.cx, size.cy,
+                         nullptr, nullptr, instance, this) != nullptr;
+}
+
+void frmMain::Show(int show_command) {
+  ShowWindow(Window(), show_command);
+  UpdateWindow(Window());
+  SetFocus(focus_);
+}
+
+HWND frmMain::ControlWindow(ControlId id) const {
+  return const_cast<frmMain*>(this)->Member(id);
+}
+
+HWND& frmMain::Member(ControlId id) {
+  switch (id) {
+    case ControlId::Label4:
+      return Label4;
+    case ControlId::Label3:
+      return Label3;
+    case ControlId::Label1:
+      return Label1;
+    case ControlId::txtFromFirstOctet:
+      return txtFromFirstOctet;
+    case ControlId::txtFromSecondOctet:
+      return txtFromSecondOctet;
+    case ControlId::txtFromThirdOctet:
+      return txtFromThirdOctet;
+    case ControlId::txtFromFourthOctet:
+      return txtFromFourthOctet;
+    case ControlId::cmdCalculateSubnet:
+      return cmdCalculateSubnet;
+    case ControlId::Label2:
+      return Label2;
+    case ControlId::txtToFirstOctet:
+      return txtToFirstOctet;
+    case ControlId::txtToSecondOctet:
+      return txtToSecondOctet;
+    case ControlId::txtToThirdOctet:
+      return txtToThirdOctet;
+    case ControlId::txtToFourthOctet:
+      return txtToFourthOctet;
+    case ControlId::txtSubnet:
+      return txtSubnet;
+  }
+  return txtSubnet;
+}
+
+const layout::Control* frmMain::ControlOf(HWND child) const {
+  for (const layout::Control& control : layout::kControls) {
+    if (ControlWindow(control.id) == child) return &control;
+  }
+  return nullptr;
+}
+
+std::string frmMain::ReadOctetBox(AddressSide side, OctetPosition position) const {
+  return Utf8FromWide(WindowText(ControlWindow(layout::OctetBoxControl(side, position))));
+}
+
+void frmMain::SetSubnetText(std::string_view text) {
+  SetWindowTextW(txtSubnet, WideFromUtf8(text).c_str());
+}
+
+void frmMain::ShowMessage(std::string_view text) {
+  // MessageBox hands the activation back to the window, but not the focus
+  // inside it: that goes back to the control that held it.
+  HWND const focus = GetFocus();
+  const std::wstring title = WideFromUtf8(layout::kApplicationTitle);
+  MessageBoxW(Window(), WideFromUtf8(text).c_str(), title.c_str(), MB_OK);
+  if (focus != nullptr && IsWindow(focus)) SetFocus(focus);
+}
+
+LRESULT frmMain::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
+  switch (message) {
+    case WM_CREATE:
+      return OnCreate() ? 0 : -1;
+    case WM_COMMAND:
+      if (LOWORD(wparam) == ChildId(ControlId::cmdCalculateSubnet) && HIWORD(wparam) == BN_CLICKED) {
+        command_.Run();
+        return 0;
+      }
+      // Some dialog managers (Wine's) take the default look off the button
+      // when Tab moves on to a box; restore it once they are done.
+      if (HIWORD(wparam) == EN_SETFOCUS) PostMessageW(Window(), kKeepDefaultButton, 0, 0);
+      break;
+    case kKeepDefaultButton:
+      if ((GetWindowLongPtrW(cmdCalculateSubnet, GWL_STYLE) & BS_TYPEMASK) != BS_DEFPUSHBUTTON) {
+        SendMessageW(cmdCalculateSubnet, BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
+      }
+      return 0;
+    case DM_GETDEFID:  // IsDialogMessage asks this when Enter is pressed in a box
+      return MAKELRESULT(ChildId(ControlId::cmdCalculateSubnet), DC_HASDEFID);
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORBTN:
+      return OnControlColour(message, wparam, lparam);
+    case WM_ACTIVATE:
+      OnActivate(wparam);
+      return 0;
+    case WM_SETFOCUS:
+      if (focus_ != nullptr) SetFocus(focus_);
+      return 0;
+    case WM_GETDPISCALEDSIZE: {  // the exact client area at the new DPI, not a scaled frame
+      *reinterpret_cast<SIZE*>(lparam) = WindowSize(static_cast<UINT>(wparam));
+      return TRUE;
+    }
+    case WM_DPICHANGED: {
+      ScaleTo(HIWORD(wparam));
+      const auto* suggested = reinterpret_cast<const RECT*>(lparam);
+      SetWindowPos(Window(), nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                   suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+      return 0;
+    }
+    case WM_DESTROY:
+      OnDestroy();
+      PostQuitMessage(0);
+      return 0;
+    case WM_NCDESTROY:  // the controls are gone: nothing uses the fonts any more
+      label_font_.reset();
+      box_font_.reset();
+      white_brush_.reset();
+      grey_brush_.reset();
+      break;
+    default:
+      break;
+  }
+  return DefWindowProcW(Window(), message, wparam, lparam);
+}
+
+bool frmMain::OnCreate() {
+  white_brush_.reset(CreateSolidBrush(ColourRef(layout::kWhite)));
+  grey_brush_.reset(CreateSolidBrush(ColourRef(layout::kLightGrey)));
+  const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(Window(), GWLP_HINSTANCE));
+  for (const layout::Control* control : layout::TabOrder()) {
+    const std::wstring caption = WideFromUtf8(control->caption);
+    HWND& member = Member(control->id);
+    member = CreateWindowExW(0, ClassFor(control->kind), caption.c_str(), StyleFor(*control), 0, 0, 0, 0,
+                             Window(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(ChildId(control->id))),
+                             instance, nullptr);
+    if (member == nullptr) return false;
+    if (control->max_length > 0) SendMessageW(member, EM_SETLIMITTEXT, control->max_length, 0);
+  }
+  focus_ = txtFromFirstOctet;
+
+  const UINT dpi = GetDpiForWindow(Window());
+  ScaleTo(dpi);
+  const SIZE size = WindowSize(dpi);
+  SetWindowPos(Window(), nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  NameControlsForAccessibility();
+  return true;
+}
+
+void frmMain::OnActivate(WPARAM wparam) {
+  if (LOWORD(wparam) == WA_INACTIVE) {
+    HWND const focus = GetFocus();
+    if (focus != nullptr && IsChild(Window(), focus)) focus_ = focus;
+  } else if (HIWORD(wparam) == 0 && focus_ != nullptr) {  // not while minimised
+    SetFocus(focus_);
+  }
+}
+
+void frmMain::OnDestroy() {
+  if (accessible_names_ == nullptr) return;
+  for (const layout::Control& control : layout::kControls) {
+    if (control.accessible_name.empty()) continue;
+    MSAAPROPID name = PROPID_ACC_NAME;
+    accessible_names_->ClearHwndProps(ControlWindow(control.id), static_cast<DWORD>(OBJID_CLIENT),
+                                      CHILDID_SELF, &name, 1);
+  }
+  accessible_names_->Release();
+  accessible_names_ = nullptr;
+}
+
+LRESULT frmMain::OnControlColour(UINT message, WPARAM wparam, LPARAM lparam) {
+  // The default handling sets the text colour of the control's kind.
+  const LRESULT standard = DefWindowProcW(Window(), message, wparam, lparam);
+  const layout::Control* control = ControlOf(reinterpret_cast<HWND>(lparam));
+  if (control == nullptr) return standard;
+  SetBkColor(reinterpret_cast<HDC>(wparam), ColourRef(control->back));
+  HBRUSH brush = control->back == layout::kLightGrey ? grey_brush_.get() : white_brush_.get();
+  return reinterpret_cast<LRESULT>(brush);
+}
+
+void frmMain::ScaleTo(UINT dpi) {
+  dpi_ = dpi;
+  UniqueFont label_font = CreateLayoutFont(layout::kLabelFont, dpi);
+  UniqueFont box_font = CreateLayoutFont(layout::kBoxFont, dpi);
+  for (const layout::Control& control : layout::kControls) {
+    HWND child = ControlWindow(control.id);
+    const RECT rect = PixelRect(control.rect, dpi);
+    SetWindowPos(child, nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    HFONT font = control.font == &layout::kBoxFont ? box_font.get() : label_font.get();
+    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  }
+  // The controls hold the new fonts now; the old ones can go.
+  label_font_ = std::move(label_font);
+  box_font_ = std::move(box_font);
+}
+
+// The shared "From:" and "To:" labels cannot name four boxes each, so each box
+// carries its own name. Without the annotation service (COM not started, or a
+// system that lacks it) the boxes simply go unnamed.
+void frmMain::NameControlsForAccessibility() {
+  void* services = nullptr;
+  if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
+                              &services))) {
+    return;
+  }
+  accessible_names_ = static_cast<IAccPropServices*>(services);
+  for (const layout::Control& control : layout::kControls) {
+    if (control.accessible_name.empty()) continue;
+    const std::wstring name = WideFromUtf8(control.accessible_name);
+    accessible_names_->SetHwndPropStr(ControlWindow(control.id), static_cast<DWORD>(OBJID_CLIENT),
+                                      CHILDID_SELF, PROPID_ACC_NAME, name.c_str());
+  }
+}
+
+void ProcessMessage(HWND window, MSG& message) {
+  if (IsWindow(window) && IsDialogMessageW(window, &message)) return;
+  TranslateMessage(&message);
+  DispatchMessageW(&message);
+}
+
+int RunMessageLoop(HWND window) {
+  MSG message{};
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) ProcessMessage(window, message);
+  return static_cast<int>(message.wParam);
+}
+
+}  // namespace morvana

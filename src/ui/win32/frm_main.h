@@ -1,0 +1,108 @@
+#pragma once
+
+// frmMain, the Windows window. It realises the layout table with plain Win32
+// controls, one named member each, and is the MainWindowView that the
+// Calculate command drives:
+//
+//   Create    -> WM_CREATE: brushes, fonts, controls in tab order, sizes at the window's DPI
+//   loop      -> ProcessMessage: IsDialogMessage gives Tab, Shift+Tab and Enter
+//   BN_CLICKED or Enter -> CalculateCommand::Run -> ReadOctetBox, SetSubnetText, ShowMessage
+//   WM_DPICHANGED -> fonts and rectangles again from twips at the new DPI
+//   close     -> WM_DESTROY posts the quit message; fonts and brushes go at WM_NCDESTROY
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <type_traits>
+
+#include "ui/calculate_command.h"
+#include "ui/layout.h"
+#include "ui/main_window_view.h"
+#include "ui/win32/base_window.h"
+
+struct IAccPropServices;
+
+namespace morvana {
+
+struct GdiObjectDeleter {
+  void operator()(HGDIOBJ object) const { DeleteObject(object); }
+};
+using UniqueFont = std::unique_ptr<std::remove_pointer_t<HFONT>, GdiObjectDeleter>;
+using UniqueBrush = std::unique_ptr<std::remove_pointer_t<HBRUSH>, GdiObjectDeleter>;
+
+// 8.25 pt is 11 pixels at 96 DPI.
+[[nodiscard]] UniqueFont CreateLayoutFont(const layout::Font& font, UINT dpi);
+
+class frmMain final : public BaseWindow<frmMain>, public MainWindowView {
+ public:
+  static constexpr const wchar_t* kClassName = L"frmMain";
+  // A fixed frame with a minimise button: the layout does not follow a resize.
+  static constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+
+  frmMain() = default;
+  ~frmMain() override = default;
+  frmMain(const frmMain&) = delete;
+  frmMain& operator=(const frmMain&) = delete;
+  frmMain(frmMain&&) = delete;
+  frmMain& operator=(frmMain&&) = delete;
+
+  // Creates the window, not yet shown, where Windows places a new window.
+  [[nodiscard]] bool Create(HINSTANCE instance);
+  // Shows it with the focus in txtFromFirstOctet.
+  void Show(int show_command);
+
+  [[nodiscard]] HWND ControlWindow(layout::ControlId id) const;
+  // The child window id of a control, as WM_COMMAND and GetDlgItem know it.
+  [[nodiscard]] static int ChildId(layout::ControlId id) { return 100 + static_cast<int>(id); }
+  [[nodiscard]] UINT Dpi() const { return dpi_; }
+
+  [[nodiscard]] std::string ReadOctetBox(AddressSide side, OctetPosition position) const override;
+  void SetSubnetText(std::string_view text) override;
+  void ShowMessage(std::string_view text) override;
+
+ private:
+  friend class BaseWindow<frmMain>;
+  static constexpr UINT kKeepDefaultButton = WM_APP + 1;
+  LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
+
+  bool OnCreate();
+  void OnActivate(WPARAM wparam);
+  void OnDestroy();
+  LRESULT OnControlColour(UINT message, WPARAM wparam, LPARAM lparam);
+  void ScaleTo(UINT dpi);
+  void NameControlsForAccessibility();
+  [[nodiscard]] HWND& Member(layout::ControlId id);
+  [[nodiscard]] const layout::Control* ControlOf(HWND child) const;
+
+  CalculateCommand command_{*this};
+  UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
+  UniqueFont label_font_;
+  UniqueFont box_font_;
+  UniqueBrush white_brush_;
+  UniqueBrush grey_brush_;
+  HWND focus_ = nullptr;  // the control that had the focus when the window was last active
+  IAccPropServices* accessible_names_ = nullptr;
+
+  HWND Label4 = nullptr;
+  HWND Label3 = nullptr;
+  HWND Label1 = nullptr;
+  HWND txtFromFirstOctet = nullptr;
+  HWND txtFromSecondOctet = nullptr;
+  HWND txtFromThirdOctet = nullptr;
+  HWND txtFromFourthOctet = nullptr;
+  HWND cmdCalculateSubnet = nullptr;
+  HWND Label2 = nullptr;
+  HWND txtToFirstOctet = nullptr;
+  HWND txtToSecondOctet = nullptr;
+  HWND txtToThirdOctet = nullptr;
+  HWND txtToFourthOctet = nullptr;
+  HWND txtSubnet = nullptr;
+};
+
+// One message of the loop: Tab, Shift+Tab and Enter are handled as in a
+// dialog box, everything else is dispatched.
+void ProcessMessage(HWND window, MSG& message);
+// The loop itself, until the window is closed; returns the exit code.
+int RunMessageLoop(HWND window);
+
+}  // namespace morvana

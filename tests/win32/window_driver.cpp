@@ -1,0 +1,144 @@
+#include "window_driver.h"
+
+#include <objbase.h>
+
+#include <algorithm>
+#include <array>
+#include <atomic>
+#include <thread>
+
+#include "ui/win32/wide_text.h"
+
+namespace morvana::testing_win32 {
+namespace {
+
+// The window names its boxes through COM's accessibility service.
+class ComEnvironment final : public ::testing::Environment {
+ public:
+  void SetUp() override { CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED); }
+  void TearDown() override { CoUninitialize(); }
+};
+[[maybe_unused]] ::testing::Environment* const kCom = ::testing::AddGlobalTestEnvironment(new ComEnvironment);
+
+std::wstring ClassName(HWND hwnd) {
+  std::array<wchar_t, 64> name{};
+  GetClassNameW(hwnd, name.data(), static_cast<int>(name.size()));
+  return name.data();
+}
+
+struct BoxSearch {
+  HWND owner;
+  const std::vector<HWND>* skip;
+  HWND found = nullptr;
+};
+
+HWND FindMessageBox(DWORD thread, HWND owner, const std::vector<HWND>& dismissed) {
+  BoxSearch search{owner, &dismissed};
+  EnumThreadWindows(
+      thread,
+      [](HWND hwnd, LPARAM param) -> BOOL {
+        auto& s = *reinterpret_cast<BoxSearch*>(param);
+        const bool ours = ClassName(hwnd) == L"#32770" && GetWindow(hwnd, GW_OWNER) == s.owner &&
+                          IsWindowVisible(hwnd) &&
+                          std::find(s.skip->begin(), s.skip->end(), hwnd) == s.skip->end();
+        if (!ours) return TRUE;
+        s.found = hwnd;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+SeenMessageBox Read(HWND box, HWND owner) {
+  SeenMessageBox seen;
+  seen.caption = WindowText(box);
+  seen.text = WindowText(GetDlgItem(box, 0xFFFF));
+  seen.owner = GetWindow(box, GW_OWNER);
+  seen.owner_was_disabled = !IsWindowEnabled(owner);
+  for (HWND child = GetWindow(box, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+    const auto style = static_cast<DWORD>(GetWindowLongPtrW(child, GWL_STYLE));
+    if (ClassName(child) == L"Button" && IsWindowVisible(child))
+      seen.button_ids.push_back(GetDlgCtrlID(child));
+    // A box without an icon may still hold an empty icon control.
+    if (ClassName(child) == L"Static" && (style & SS_TYPEMASK) == SS_ICON &&
+        SendMessageW(child, STM_GETICON, 0, 0) != 0) {
+      seen.has_icon = true;
+    }
+  }
+  return seen;
+}
+
+}  // namespace
+
+std::vector<SeenMessageBox> PressCatchingMessageBoxes(HWND window, const std::function<void()>& press) {
+  const DWORD ui_thread = GetCurrentThreadId();
+  std::atomic<bool> pressed{false};
+  std::vector<SeenMessageBox> seen;
+  std::thread catcher([&] {
+    std::vector<HWND> dismissed;
+    while (!pressed) {
+      HWND box = FindMessageBox(ui_thread, window, dismissed);
+      if (box == nullptr) {
+        Sleep(2);
+        continue;
+      }
+      seen.push_back(Read(box, window));
+      dismissed.push_back(box);
+      PostMessageW(box, WM_COMMAND, IDOK, 0);
+    }
+  });
+  press();
+  pressed = true;
+  catcher.join();
+  return seen;
+}
+
+void PumpMessages(HWND window) {
+  MSG message{};
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) ProcessMessage(window, message);
+}
+
+void PressKey(HWND window, WPARAM key, bool shift) {
+  std::array<BYTE, 256> saved{};
+  GetKeyboardState(saved.data());
+  std::array<BYTE, 256> state = saved;
+  state[VK_SHIFT] = shift ? 0x80 : 0;
+  SetKeyboardState(state.data());
+  HWND target = GetFocus();
+  PostMessageW(target, WM_KEYDOWN, key, 1);
+  PostMessageW(target, WM_KEYUP, key, static_cast<LPARAM>(0xC0000001));
+  PumpMessages(window);
+  SetKeyboardState(saved.data());
+}
+
+void WindowTest::SetUp() {
+  frm_ = std::make_unique<frmMain>();
+  ASSERT_TRUE(frm_->Create(GetModuleHandleW(nullptr))) << "frmMain could not be created";
+  frm_->Show(SW_SHOWNORMAL);
+  SetForegroundWindow(Window());
+  PumpMessages(Window());
+}
+
+void WindowTest::TearDown() {
+  frm_.reset();
+  // Closing posts the quit message that ends the program; here it would end
+  // the next test's message boxes instead.
+  MSG message{};
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+  }
+}
+
+std::wstring WindowTest::Text(layout::ControlId id) const {
+  return WindowText(Control(id));
+}
+
+void WindowTest::SetText(layout::ControlId id, const std::wstring& text) const {
+  SetWindowTextW(Control(id), text.c_str());
+}
+
+std::vector<SeenMessageBox> WindowTest::ClickCalculate() const {
+  HWND button = Control(layout::ControlId::cmdCalculateSubnet);
+  return PressCatchingMessageBoxes(Window(), [button] { SendMessageW(button, BM_CLICK, 0, 0); });
+}
+
+}  // namespace morvana::testing_win32

@@ -1,0 +1,54 @@
+#pragma once
+
+// Drives a real frmMain in the test's own process: creates and shows it,
+// feeds it keys through the program's own message handling, and catches the
+// modal message box that a press may raise.
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ui/layout.h"
+#include "ui/win32/frm_main.h"
+
+namespace morvana::testing_win32 {
+
+// What a message box showed before the catcher dismissed it.
+struct SeenMessageBox {
+  std::wstring caption;
+  std::wstring text;
+  std::vector<int> button_ids;  // visible buttons
+  bool has_icon = false;
+  bool owner_was_disabled = false;
+  HWND owner = nullptr;
+};
+
+// Runs `press` on this thread while a second thread records and dismisses
+// (with OK) every message box owned by `window` until the press returns.
+std::vector<SeenMessageBox> PressCatchingMessageBoxes(HWND window, const std::function<void()>& press);
+
+// Dispatches everything queued for this thread through ProcessMessage.
+void PumpMessages(HWND window);
+
+// A key pressed on the focused control, as the message loop sees it.
+void PressKey(HWND window, WPARAM key, bool shift = false);
+
+class WindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  [[nodiscard]] HWND Control(layout::ControlId id) const { return frm_->ControlWindow(id); }
+  [[nodiscard]] HWND Window() const { return frm_->Window(); }
+  [[nodiscard]] std::wstring Text(layout::ControlId id) const;
+  void SetText(layout::ControlId id, const std::wstring& text) const;
+  // A click on cmdCalculateSubnet, as the mouse gives it.
+  [[nodiscard]] std::vector<SeenMessageBox> ClickCalculate() const;
+
+  std::unique_ptr<frmMain> frm_;
+};
+
+}  // namespace morvana::testing_win32
