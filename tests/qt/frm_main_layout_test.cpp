@@ -69,6 +69,8 @@ TEST_F(frm_main_layout, every_control_realises_its_row_of_the_table) {
       EXPECT_EQ(box->maxLength(), row.max_length) << row.name;
       EXPECT_EQ(box->alignment() & Qt::AlignHorizontal_Mask, align) << row.name;
       EXPECT_TRUE(box->text().isEmpty() && !box->isReadOnly()) << row.name;
+      EXPECT_FALSE(box->hasFrame()) << row.name
+                                    << ": 15 pixels leave room for a line of text only without a frame";
     } else {
       EXPECT_EQ(qobject_cast<QPushButton*>(widget)->text(), ToQString(row.caption)) << row.name;
     }
@@ -96,6 +98,22 @@ TEST_F(frm_main_layout, every_caption_shows_whole_in_the_face_actually_used) {
       EXPECT_GT(used.height(), metrics.height()) << row.name << " wraps onto more than one line";
     }
   }
+}
+
+TEST_F(frm_main_layout, button_draws_its_caption_on_two_lines) {
+  auto* button = Find<WrappedCaptionButton>("cmdCalculateSubnet");
+  const QImage face = button->grab().toImage();
+  int first_ink_row = -1;
+  int last_ink_row = -1;
+  for (int y = 0; y < face.height(); ++y) {
+    for (int x = 0; x < face.width(); ++x) {
+      if (qGray(face.pixel(x, y)) >= 80) continue;  // the face and its edge are light; the caption is black
+      if (first_ink_row < 0) first_ink_row = y;
+      last_ink_row = y;
+    }
+  }
+  EXPECT_GT(last_ink_row - first_ink_row + 1, QFontMetrics(button->font()).height())
+      << "caption ink spans more than one line";
 }
 
 TEST_F(frm_main_layout, back_colours_hold_under_any_scheme_while_the_window_follows_it) {
