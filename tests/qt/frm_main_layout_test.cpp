@@ -10,6 +10,7 @@
 #include <map>
 #include <utility>
 
+#include "ui/qt/fonts.h"
 #include "ui/qt/wrapped_caption_button.h"
 #include "window_fixture.h"
 
@@ -131,8 +132,11 @@ TEST_F(frm_main_layout, back_colours_hold_under_any_scheme_while_the_window_foll
         << "window under " << scheme_name.toStdString();
     for (const layout::Control& row : layout::kControls) {
       if (row.kind == layout::ControlKind::Button) continue;  // its face is the style's to paint
-      EXPECT_EQ(DominantColour(shot, Find(row.name)->geometry()), ToQColor(row.back))
+      QWidget* widget = Find(row.name);
+      EXPECT_EQ(DominantColour(shot, widget->geometry()), ToQColor(row.back))
           << row.name << " under " << scheme_name.toStdString();
+      EXPECT_EQ(widget->palette().color(widget->foregroundRole()), QColor(Qt::black))
+          << row.name << ": text stays readable on its fixed back colour under " << scheme_name.toStdString();
     }
   }
   QApplication::setPalette(standard);
@@ -147,6 +151,28 @@ TEST_F(frm_main_layout, boxes_lie_on_top_of_labels_and_nothing_moves_on_resize) 
     for (const layout::Control& row : layout::kControls) {
       EXPECT_EQ(Find(row.name)->geometry(), PixelRect(row.rect)) << row.name << " at " << size.width();
     }
+  }
+}
+
+TEST(fonts, pick_the_first_installed_face_that_fits) {
+  struct Case {
+    const char* name;
+    QStringList candidates;
+    QString misfit;  // the one installed face in which captions do not fit
+    QString expected;
+  };
+  const Case cases[] = {
+      {"missing_face_skipped", {"No Such Face", "DejaVu Sans", "Liberation Sans"}, "", "DejaVu Sans"},
+      {"misfit_skipped",
+       {"No Such Face", "DejaVu Sans", "Liberation Sans"},
+       "DejaVu Sans",
+       "Liberation Sans"},
+      {"nothing_fits_keeps_the_nearest", {"DejaVu Sans"}, "DejaVu Sans", "DejaVu Sans"},
+      {"nothing_installed", {"No Such Face"}, "", ""},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(PickFace(c.candidates, [&](const QString& face) { return face != c.misfit; }), c.expected)
+        << c.name;
   }
 }
 
