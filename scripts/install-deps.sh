@@ -1,19 +1,33 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages that building and testing Morvana needs,
 # only those that are missing. Uses sudo when not run as root.
+#   install-deps.sh [all|linux]
+# all (the default) is everything the tests need; linux is only what building,
+# running and packaging the Linux window needs: no MinGW, no Wine.
 set -euo pipefail
+
+linux_window=(
+  cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev
+  fonts-dejavu-core fonts-liberation dpkg-dev file
+)
 
 packages=(
   # native build and tests
   cmake ninja-build g++ clang clang-format clang-tidy libclang-rt-14-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
-  # the Linux window
-  qt6-base-dev qt6-base-dev-tools libgl-dev
+  # the Linux window, its fonts and its .deb
+  "${linux_window[@]}"
   # Morvana.exe: cross compiler, Wine, a display for its window tests
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine64 xvfb xauth x11-utils xdotool imagemagick
   # the faces Wine puts in for Verdana and MS Sans Serif
   fonts-liberation
 )
+
+case "${1:-all}" in
+  all) ;;
+  linux) packages=("${linux_window[@]}") ;;
+  *) echo "usage: $0 [all|linux]" >&2; exit 2 ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

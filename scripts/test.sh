@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Every test of Morvana, from a clean clone on Debian 12:
 #   formatting, the native build (g++ and clang, with clang-tidy), the
-#   sanitizer build, Morvana.exe under Wine, and a bounded fuzz run.
+#   sanitizer build, the Linux .deb, Morvana.exe under Wine, and a bounded
+#   fuzz run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -27,6 +28,19 @@ step "AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake --preset sanitize >/dev/null
 cmake --build --preset sanitize
 ctest --preset sanitize
+
+step "the Linux package: morvana_*.deb"
+cmake --preset linux-release >/dev/null
+cmake --build --preset linux-release
+rm -f build/linux-release/morvana_*.deb
+cpack --preset linux-release >/dev/null
+deb=$(echo build/linux-release/morvana_*.deb)
+listing=$(dpkg-deb -c "$deb")
+for f in bin/morvana share/applications/morvana.desktop \
+         share/icons/hicolor/16x16/apps/morvana.png share/icons/hicolor/32x32/apps/morvana.png; do
+  grep -q " \./usr/$f\$" <<<"$listing" || { echo "$deb lacks /usr/$f"; exit 1; }
+done
+echo "$deb holds the executable, the desktop entry and both icons"
 
 step "Morvana.exe under Wine"
 scripts/test-windows.sh
