@@ -1,6 +1,9 @@
 // The floor for Morvana.exe's start-up: a plain Win32 window with a title and
-// nothing else, built with the same compiler and flags.
+// nothing else, built with the same compiler and flags. With the argument
+// "text" it also holds one edit box, which is what any control costs at start.
 #include <windows.h>
+
+#include <cwchar>
 
 namespace {
 
@@ -14,7 +17,7 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lpa
 
 }  // namespace
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*command_line*/, int show) {
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR command_line, int show) {
   WNDCLASSW window_class{};
   window_class.lpfnWndProc = WindowProc;
   window_class.hInstance = instance;
@@ -24,6 +27,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*command_
   RegisterClassW(&window_class);
   HWND window = CreateWindowExW(0, window_class.lpszClassName, L"Bare Win32 window", WS_OVERLAPPEDWINDOW,
                                 CW_USEDEFAULT, CW_USEDEFAULT, 300, 200, nullptr, nullptr, instance, nullptr);
+  if (std::wcscmp(command_line, L"text") == 0) {
+    CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, 10, 10, 100, 20,
+                    window, nullptr, instance, nullptr);
+  }
   ShowWindow(window, show);
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
