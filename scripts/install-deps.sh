@@ -14,7 +14,9 @@ linux_window=(
 packages=(
   # native build and tests
   cmake ninja-build g++ clang clang-format clang-tidy libclang-rt-14-dev
-  googletest libgtest-dev libgmock-dev libbenchmark-dev
+  googletest libgtest-dev libgmock-dev
+  # benchmarks: Google Benchmark, and Xlib for the start-up watcher
+  libbenchmark-dev libx11-dev
   # the Linux window, its fonts and its .deb
   "${linux_window[@]}"
   # Morvana.exe: cross compiler, Wine, a display for its window tests
