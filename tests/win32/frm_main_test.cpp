@@ -285,8 +285,11 @@ TEST_F(frm_main, every_caption_shows_whole_with_the_fonts_in_use) {
     const HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(child, WM_GETFONT, 0, 0)));
     std::array<wchar_t, LF_FACESIZE> face{};
     GetTextFaceW(dc, static_cast<int>(face.size()), face.data());
-    std::cout << "[ font     ] " << control.name << " asks for " << control.font->face << ", gets "
-              << Utf8FromWide(face.data()) << "\n";
+    TEXTMETRICW used{};
+    GetTextMetricsW(dc, &used);
+    std::cout << "[ font     ] " << control.name << " asks for " << control.font->face << " "
+              << control.font->weight << ", gets " << Utf8FromWide(face.data()) << " " << used.tmWeight
+              << "\n";
     RECT client{};
     GetClientRect(child, &client);
     if (control.kind == ControlKind::TextBox) {  // boxes scroll sideways: one line must fit in height
