@@ -8,12 +8,14 @@ set -euo pipefail
 
 linux_window=(
   cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev
-  fonts-dejavu-core fonts-liberation dpkg-dev file
+  # the look-alike faces; Wine puts Liberation Sans in for Verdana and MS Sans Serif too
+  fonts-dejavu-core fonts-liberation
+  dpkg-dev file
 )
 
 packages=(
-  # native build and tests
-  cmake ninja-build g++ clang clang-format clang-tidy libclang-rt-14-dev
+  # native build and tests (cmake, ninja and g++ come with the Linux window)
+  clang clang-format clang-tidy libclang-rt-14-dev
   googletest libgtest-dev libgmock-dev
   # benchmarks: Google Benchmark, and Xlib for the start-up watcher
   libbenchmark-dev libx11-dev
@@ -21,8 +23,6 @@ packages=(
   "${linux_window[@]}"
   # Morvana.exe: cross compiler, Wine, a display for its window tests
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine64 xvfb xauth x11-utils xdotool imagemagick
-  # the faces Wine puts in for Verdana and MS Sans Serif
-  fonts-liberation
 )
 
 case "${1:-all}" in

@@ -10,6 +10,7 @@
 
 #include "ui/layout.h"
 #include "ui/qt/frm_main.h"
+#include "ui/qt/qt_text.h"
 
 #include <ostream>
 
@@ -22,10 +23,6 @@ inline void PrintTo(const QColor& colour, std::ostream* os) {
 }
 
 namespace morvana {
-
-inline QString ToQString(std::string_view text) {
-  return QString::fromUtf8(text.data(), std::ssize(text));
-}
 
 inline QRect PixelRect(const layout::TwipsRect& r) {
   return {layout::TwipsToPixels(r.left, 96), layout::TwipsToPixels(r.top, 96),

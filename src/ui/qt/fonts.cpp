@@ -4,14 +4,9 @@
 
 #include <string_view>
 
+#include "ui/qt/qt_text.h"
+
 namespace morvana {
-namespace {
-
-QString ToQString(std::string_view text) {
-  return QString::fromUtf8(text.data(), std::ssize(text));
-}
-
-}  // namespace
 
 QFont MakeFont(const layout::Font& font, const QString& substitute) {
   QFont result;

@@ -10,16 +10,13 @@
 #include <vector>
 
 #include "ui/qt/fonts.h"
+#include "ui/qt/qt_text.h"
 
 namespace morvana {
 namespace {
 
 // The layout is drawn at 96 DPI; Qt's high-DPI scaling enlarges it on top.
 constexpr int kLayoutDpi = 96;
-
-QString ToQString(std::string_view text) {
-  return QString::fromUtf8(text.data(), std::ssize(text));
-}
 
 QColor ToQColor(layout::Colour colour) {
   return {colour.red, colour.green, colour.blue};
