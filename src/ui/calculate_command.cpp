@@ -14,19 +14,19 @@ std::string_view TrimSpaces(std::string_view text) {
   return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
-bool IsOctetNumber(std::string_view text) {
+}  // namespace
+
+std::optional<std::uint8_t> OctetBoxValue(std::string_view text) {
   const std::string_view digits = TrimSpaces(text);
-  if (digits.empty()) return false;
+  if (digits.empty()) return std::nullopt;
   int value = 0;
   for (const char c : digits) {
-    if (c < '0' || c > '9') return false;
+    if (c < '0' || c > '9') return std::nullopt;
     value = value * 10 + (c - '0');
-    if (value > 255) return false;  // also stops long inputs from overflowing
+    if (value > 255) return std::nullopt;  // also stops long inputs from overflowing
   }
-  return true;
+  return static_cast<std::uint8_t>(value);
 }
-
-}  // namespace
 
 std::string BlankBoxMessage(const OctetBox& box) {
   return "Please enter " + std::string(box.words) + ".";
@@ -60,7 +60,7 @@ bool CalculateCommand::ValidateOctetFields() {
 
 bool CalculateCommand::ValidateOctetValues() {
   const auto bad = std::find_if(kOctetBoxes.begin(), kOctetBoxes.end(), [this](const OctetBox& box) {
-    return !IsOctetNumber(view_.ReadOctetBox(box.side, box.position));
+    return !OctetBoxValue(view_.ReadOctetBox(box.side, box.position));
   });
   if (bad == kOctetBoxes.end()) return true;
   view_.ShowMessage(BadOctetMessage(*bad));

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -27,6 +29,9 @@ inline constexpr std::array<OctetBox, 8> kOctetBoxes{{
     {AddressSide::To, OctetPosition::Third, "'To' third octet"},
     {AddressSide::To, OctetPosition::Fourth, "'To' fourth octet"},
 }};
+
+// The number a box holds, from 0 to 255 with spaces around it allowed.
+[[nodiscard]] std::optional<std::uint8_t> OctetBoxValue(std::string_view text);
 
 [[nodiscard]] std::string BlankBoxMessage(const OctetBox& box);
 [[nodiscard]] std::string BadOctetMessage(const OctetBox& box);
