@@ -1,4 +1,3 @@
-#include <QAbstractButton>
 #include <QClipboard>
 #include <QMessageBox>
 #include <QPushButton>
@@ -13,32 +12,6 @@
 
 namespace morvana {
 namespace {
-
-struct SeenMessage {
-  QString title;
-  QString text;
-  QMessageBox::Icon icon;
-  QMessageBox::StandardButtons buttons;
-  bool modal;
-};
-
-// Runs press(); answers the message box it opens with OK and returns what the
-// box showed while it was up. The timer dies here, so it never answers a box
-// of a later test.
-std::optional<SeenMessage> CatchMessage(const std::function<void()>& press) {
-  std::optional<SeenMessage> seen;
-  QTimer answer;
-  QObject::connect(&answer, &QTimer::timeout, [&] {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (box == nullptr || seen) return;
-    seen = SeenMessage{box->windowTitle(), box->text(), box->icon(), box->standardButtons(),
-                       box->isModal() && QApplication::activeModalWidget() == box};
-    box->button(QMessageBox::Ok)->click();
-  });
-  answer.start(5);
-  press();
-  return seen;
-}
 
 using Address = std::array<const char*, 4>;
 

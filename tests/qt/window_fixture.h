@@ -1,11 +1,17 @@
 #pragma once
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <functional>
+#include <optional>
 #include <string_view>
 
 #include "ui/layout.h"
@@ -23,6 +29,33 @@ inline void PrintTo(const QColor& colour, std::ostream* os) {
 }
 
 namespace morvana {
+
+struct SeenMessage {
+  QString title;
+  QString text;
+  QMessageBox::Icon icon;
+  QMessageBox::StandardButtons buttons;
+  bool modal;
+};
+
+// Runs press(); answers the message box it opens with OK and returns what the
+// box showed while it was up. The timer dies here, so it never answers a box
+// of a later test.
+inline std::optional<SeenMessage> CatchMessage(
+    const std::function<void()>& press, std::chrono::milliseconds every = std::chrono::milliseconds(5)) {
+  std::optional<SeenMessage> seen;
+  QTimer answer;
+  QObject::connect(&answer, &QTimer::timeout, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (box == nullptr || seen) return;
+    seen = SeenMessage{box->windowTitle(), box->text(), box->icon(), box->standardButtons(),
+                       box->isModal() && QApplication::activeModalWidget() == box};
+    box->button(QMessageBox::Ok)->click();
+  });
+  answer.start(every);
+  press();
+  return seen;
+}
 
 inline QRect PixelRect(const layout::TwipsRect& r) {
   return {layout::TwipsToPixels(r.left, 96), layout::TwipsToPixels(r.top, 96),

@@ -7,6 +7,7 @@
 #include <QPointer>
 
 #include <cstddef>
+#include <initializer_list>
 #include <vector>
 
 #include "ui/qt/fonts.h"
@@ -69,12 +70,15 @@ FrmMain::FrmMain(QWidget* parent) : QWidget(parent, Qt::Window) {
   ApplyFonts();
   SetTabOrder();
 
-  for (QLineEdit* box : {txtFromFirstOctet, txtFromSecondOctet, txtFromThirdOctet, txtFromFourthOctet,
-                         txtToFirstOctet, txtToSecondOctet, txtToThirdOctet, txtToFourthOctet, txtSubnet}) {
+  for (QLineEdit* box : std::initializer_list<QLineEdit*>{
+           txtFromFirstOctet, txtFromSecondOctet, txtFromThirdOctet, txtFromFourthOctet, txtToFirstOctet,
+           txtToSecondOctet, txtToThirdOctet, txtToFourthOctet, txtSubnet}) {
     // The button is the window's default: Enter in any box presses it.
     connect(box, &QLineEdit::returnPressed, cmdCalculateSubnet, &QPushButton::click);
   }
   connect(cmdCalculateSubnet, &QPushButton::clicked, this, [this] { command_.Run(); });
+  // A hand edit makes txtSubnet's text the user's own: the network no longer fits it.
+  connect(txtSubnet, &QLineEdit::textEdited, this, [this] { DescribeSubnet({}); });
 
   txtFromFirstOctet->setFocus(Qt::OtherFocusReason);
 }
@@ -97,6 +101,11 @@ void FrmMain::ShowMessage(std::string_view text) {
   if (had_focus) had_focus->setFocus(Qt::OtherFocusReason);
 }
 
+void FrmMain::DescribeSubnet(std::string_view description) {
+  txtSubnet->setToolTip(ToQString(description));
+  txtSubnet->setAccessibleDescription(ToQString(description));
+}
+
 QLabel* FrmMain::CreateLabel(layout::ControlId id) {
   const layout::Control& control = layout::ControlFor(id);
   auto* label = new QLabel(ToQString(control.caption), this);
@@ -112,8 +121,20 @@ QLabel* FrmMain::CreateLabel(layout::ControlId id) {
 }
 
 QLineEdit* FrmMain::CreateTextBox(layout::ControlId id) {
-  const layout::Control& control = layout::ControlFor(id);
   auto* box = new QLineEdit(this);
+  SetUpTextBox(box, id);
+  return box;
+}
+
+OctetLineEdit* FrmMain::CreateOctetBox(layout::ControlId id) {
+  auto* box = new OctetLineEdit(
+      OctetBoxOf(id).value(), [this](const EntryAction& action) { ApplyEntryAction(action); }, this);
+  SetUpTextBox(box, id);
+  return box;
+}
+
+void FrmMain::SetUpTextBox(QLineEdit* box, layout::ControlId id) {
+  const layout::Control& control = layout::ControlFor(id);
   PlaceControl(box, id);
   box->setMaxLength(control.max_length);
   box->setAlignment(HorizontalAlignment(control.align) | Qt::AlignVCenter);
@@ -121,7 +142,6 @@ QLineEdit* FrmMain::CreateTextBox(layout::ControlId id) {
   box->setFrame(false);
   box->setAccessibleName(ToQString(control.accessible_name));
   box->setPalette(FixedColours(QPalette::Base, QPalette::Text, control.back));
-  return box;
 }
 
 WrappedCaptionButton* FrmMain::CreateButton(layout::ControlId id) {
@@ -142,6 +162,22 @@ void FrmMain::PlaceControl(QWidget* widget, layout::ControlId id) {
 
 QWidget* FrmMain::ControlWidget(layout::ControlId id) const {
   return controls_.at(RowOf(id));
+}
+
+OctetLineEdit* FrmMain::OctetBoxWidget(OctetBoxRef box) const {
+  return static_cast<OctetLineEdit*>(ControlWidget(layout::OctetBoxControl(box.side, box.position)));
+}
+
+void FrmMain::ApplyEntryAction(const EntryAction& action) {
+  for (const BoxFill& fill : action.fills) OctetBoxWidget(fill.box)->setText(ToQString(fill.text));
+  if (!action.focus) return;
+  OctetLineEdit* box = OctetBoxWidget(action.focus->box);
+  box->setFocus(Qt::OtherFocusReason);
+  if (action.focus->caret == CaretPlacement::SelectAll) {
+    box->selectAll();
+  } else {
+    box->end(false);
+  }
 }
 
 void FrmMain::ApplyFonts() {

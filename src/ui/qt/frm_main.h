@@ -4,6 +4,9 @@
 // (ui/layout.h) with widgets at fixed positions, no layouts, and provides the
 // three operations of MainWindowView. A press of cmdCalculateSubnet, or Enter
 // in any box, runs the Calculate command to its end before the next event.
+// The command sees the window through a DescribingView, which also hands the
+// covering network to DescribeSubnet. The octet boxes route their keys and
+// pastes to the shared entry rules; the window applies the answers.
 
 #include <QLabel>
 #include <QLineEdit>
@@ -16,11 +19,14 @@
 #include "ui/calculate_command.h"
 #include "ui/layout.h"
 #include "ui/main_window_view.h"
+#include "ui/octet_entry.h"
+#include "ui/qt/octet_line_edit.h"
 #include "ui/qt/wrapped_caption_button.h"
+#include "ui/subnet_description.h"
 
 namespace morvana {
 
-class FrmMain final : public QWidget, public MainWindowView {
+class FrmMain final : public QWidget, public MainWindowView, public SubnetDescriptionView {
   Q_OBJECT
 
  public:
@@ -29,13 +35,19 @@ class FrmMain final : public QWidget, public MainWindowView {
   [[nodiscard]] std::string ReadOctetBox(AddressSide side, OctetPosition position) const override;
   void SetSubnetText(std::string_view text) override;
   void ShowMessage(std::string_view text) override;
+  // txtSubnet's tooltip and accessible description; empty removes both.
+  void DescribeSubnet(std::string_view description) override;
 
  private:
   QLabel* CreateLabel(layout::ControlId id);
   QLineEdit* CreateTextBox(layout::ControlId id);
+  OctetLineEdit* CreateOctetBox(layout::ControlId id);
+  void SetUpTextBox(QLineEdit* box, layout::ControlId id);
   WrappedCaptionButton* CreateButton(layout::ControlId id);
   void PlaceControl(QWidget* widget, layout::ControlId id);
   [[nodiscard]] QWidget* ControlWidget(layout::ControlId id) const;
+  [[nodiscard]] OctetLineEdit* OctetBoxWidget(OctetBoxRef box) const;
+  void ApplyEntryAction(const EntryAction& action);
   void ApplyFonts();
   [[nodiscard]] bool CaptionFits(const QWidget* widget) const;
   void SetTabOrder();
@@ -48,19 +60,21 @@ class FrmMain final : public QWidget, public MainWindowView {
   QLabel* Label4 = CreateLabel(layout::ControlId::Label4);
   QLabel* Label3 = CreateLabel(layout::ControlId::Label3);
   QLabel* Label1 = CreateLabel(layout::ControlId::Label1);
-  QLineEdit* txtFromFirstOctet = CreateTextBox(layout::ControlId::txtFromFirstOctet);
-  QLineEdit* txtFromSecondOctet = CreateTextBox(layout::ControlId::txtFromSecondOctet);
-  QLineEdit* txtFromThirdOctet = CreateTextBox(layout::ControlId::txtFromThirdOctet);
-  QLineEdit* txtFromFourthOctet = CreateTextBox(layout::ControlId::txtFromFourthOctet);
+  OctetLineEdit* txtFromFirstOctet = CreateOctetBox(layout::ControlId::txtFromFirstOctet);
+  OctetLineEdit* txtFromSecondOctet = CreateOctetBox(layout::ControlId::txtFromSecondOctet);
+  OctetLineEdit* txtFromThirdOctet = CreateOctetBox(layout::ControlId::txtFromThirdOctet);
+  OctetLineEdit* txtFromFourthOctet = CreateOctetBox(layout::ControlId::txtFromFourthOctet);
   WrappedCaptionButton* cmdCalculateSubnet = CreateButton(layout::ControlId::cmdCalculateSubnet);
   QLabel* Label2 = CreateLabel(layout::ControlId::Label2);
-  QLineEdit* txtToFirstOctet = CreateTextBox(layout::ControlId::txtToFirstOctet);
-  QLineEdit* txtToSecondOctet = CreateTextBox(layout::ControlId::txtToSecondOctet);
-  QLineEdit* txtToThirdOctet = CreateTextBox(layout::ControlId::txtToThirdOctet);
-  QLineEdit* txtToFourthOctet = CreateTextBox(layout::ControlId::txtToFourthOctet);
+  OctetLineEdit* txtToFirstOctet = CreateOctetBox(layout::ControlId::txtToFirstOctet);
+  OctetLineEdit* txtToSecondOctet = CreateOctetBox(layout::ControlId::txtToSecondOctet);
+  OctetLineEdit* txtToThirdOctet = CreateOctetBox(layout::ControlId::txtToThirdOctet);
+  OctetLineEdit* txtToFourthOctet = CreateOctetBox(layout::ControlId::txtToFourthOctet);
   QLineEdit* txtSubnet = CreateTextBox(layout::ControlId::txtSubnet);
 
-  CalculateCommand command_{*this};
+  // After the controls: the command reaches them through the describing view.
+  DescribingView described_{*this, *this};
+  CalculateCommand command_{described_};
 };
 
 }  // namespace morvana

@@ -1,0 +1,140 @@
+// Each route by which a key or a paste reaches the shared entry rules, driven
+// as a user drives the window. The rules themselves are tested in tests/ui.
+
+#include <QAccessible>
+#include <QAction>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QRegularExpression>
+
+#include <functional>
+
+#include "ui/calculate_command.h"
+#include "window_fixture.h"
+
+namespace morvana {
+namespace {
+
+// Pastes the clipboard through the box's context menu, as a right click does.
+void PasteByMenu(QLineEdit* box) {
+  QContextMenuEvent open(QContextMenuEvent::Mouse, box->rect().center(),
+                         box->mapToGlobal(box->rect().center()));
+  QApplication::sendEvent(box, &open);
+  auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+  ASSERT_NE(menu, nullptr) << "no context menu";
+  QAction* paste = nullptr;
+  for (QAction* action : menu->actions()) {
+    if (action->objectName() == "edit-paste") paste = action;
+  }
+  ASSERT_NE(paste, nullptr) << "no Paste in the context menu";
+  ASSERT_TRUE(paste->isEnabled()) << "Paste disabled with text on the clipboard";
+  QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(paste).center());
+  EXPECT_EQ(QApplication::activePopupWidget(), nullptr) << "the menu stays open after Paste";
+}
+
+class frm_main_entry : public WindowTest {
+ protected:
+  // "From|To" with the eight texts, e.g. "10.0.0.1|10.0.3.5".
+  QString Boxes() const {
+    QString text;
+    for (const OctetBox& box : kOctetBoxes) {
+      if (box.position != OctetPosition::First) text += '.';
+      if (box.side == AddressSide::To && box.position == OctetPosition::First) text += '|';
+      text += Box(box.side, box.position)->text();
+    }
+    return text;
+  }
+  void SetBoxes(const QString& from_and_to) {
+    const QStringList texts = from_and_to.split(QRegularExpression("[.|]"));
+    int at = 0;
+    for (const OctetBox& box : kOctetBoxes) Box(box.side, box.position)->setText(texts.value(at++));
+  }
+  // The focused box, with its selection or caret: "txtToFourthOctet end".
+  QString FocusAndCaret() const {
+    const auto* box = qobject_cast<const QLineEdit*>(window_.focusWidget());
+    if (box == nullptr) return Focused();
+    if (box->hasSelectedText()) return Focused() + " selected " + box->selectedText();
+    return Focused() + (box->cursorPosition() == box->text().size() ? " end" : " caret inside");
+  }
+};
+
+struct RouteCase {
+  const char* name;
+  const char* boxes;      // before: "From|To"
+  const char* clipboard;  // nullptr leaves it alone
+  const char* box;        // where the route starts
+  std::function<void(QLineEdit*)> route;
+  const char* expected_boxes;
+  const char* expected_focus;
+};
+
+TEST_F(frm_main_entry, keys_and_pastes_reach_the_rules_by_every_route) {
+  const auto keys = [](const char* typed) {
+    return [typed](QLineEdit* box) { QTest::keyClicks(box, typed); };
+  };
+  const auto key = [](Qt::Key k, Qt::KeyboardModifiers m) {
+    return [=](QLineEdit* box) { QTest::keyClick(box, k, m); };
+  };
+  const auto ctrl_v = [](QLineEdit* box) { QTest::keySequence(box, QKeySequence::Paste); };
+  const RouteCase cases[] = {
+      {"dot_moves_on_and_selects", "1.7.3.4|...", nullptr, "txtFromFirstOctet", keys("10."), "110.7.3.4|...",
+       "txtFromSecondOctet selected 7"},
+      {"dot_in_a_fourth_box_is_dropped", "...|...", nullptr, "txtToFourthOctet", keys("5."), "...|...5",
+       "txtToFourthOctet end"},
+      {"backspace_in_an_empty_box_goes_back", "...|192...", nullptr, "txtToSecondOctet",
+       key(Qt::Key_Backspace, Qt::NoModifier), "...|192...", "txtToFirstOctet end"},
+      {"backspace_with_text_deletes", ".12..|...", nullptr, "txtFromSecondOctet",
+       key(Qt::Key_Backspace, Qt::NoModifier), ".1..|...", "txtFromSecondOctet end"},
+      {"ctrl_v_range_fills_from_and_to", "...|...", "10.0.0.1-10.0.3.5", "txtToThirdOctet", ctrl_v,
+       "10.0.0.1|10.0.3.5", "txtToFourthOctet end"},
+      {"shift_insert_cidr_block", "...|...", "10.1.2.3/22", "txtFromFirstOctet",
+       key(Qt::Key_Insert, Qt::ShiftModifier), "10.1.0.0|10.1.3.255", "txtToFourthOctet end"},
+      {"ctrl_v_other_text_pastes_plainly", "...|...", "1.2.3.4/33", "txtFromFirstOctet", ctrl_v,
+       "1.2....|...", "txtFromFirstOctet end"},
+      {"menu_range_with_en_dash", "...|...", "192.168.10.7 \xE2\x80\x93 192.168.11.200", "txtFromFirstOctet",
+       PasteByMenu, "192.168.10.7|192.168.11.200", "txtToFourthOctet end"},
+      {"menu_other_text_pastes_plainly", "...|...", "234567", "txtFromThirdOctet", PasteByMenu, "..2345.|...",
+       "txtFromThirdOctet end"},
+  };
+  for (const RouteCase& c : cases) {
+    SetBoxes(c.boxes);
+    if (c.clipboard != nullptr) QApplication::clipboard()->setText(QString::fromUtf8(c.clipboard));
+    auto* box = Find<QLineEdit>(c.box);
+    box->setFocus();
+    box->end(false);
+    c.route(box);
+    EXPECT_EQ(Boxes(), QString(c.expected_boxes)) << c.name;
+    EXPECT_EQ(FocusAndCaret(), QString(c.expected_focus)) << c.name;
+  }
+}
+
+TEST_F(frm_main_entry, txt_subnet_describes_its_network_until_edited_or_a_message) {
+  auto* subnet = Find<QLineEdit>("txtSubnet");
+  const auto description = [subnet] {
+    const QString tip = subnet->toolTip();
+    EXPECT_EQ(subnet->accessibleDescription(), tip) << "accessible description and tooltip differ";
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(subnet)->text(QAccessible::Description), tip)
+        << "what a screen reader reads";
+    return tip;
+  };
+  const QString expected = "192.168.10.0/23: 192.168.10.0 to 192.168.11.255, 512 addresses";
+  const auto press = [this] { QTest::keyClick(Find("txtToFourthOctet"), Qt::Key_Return); };
+
+  SetBoxes("192.168.10.7|192.168.11.200");
+  press();
+  EXPECT_EQ(description(), expected) << "after a press";
+  QTest::keyClicks(subnet, "x");
+  EXPECT_EQ(description(), "") << "after a hand edit of txtSubnet";
+
+  SetBoxes("10.0.0.1|10.0.0.1");
+  press();
+  EXPECT_EQ(description(), "10.0.0.1/32: 1 address") << "equal addresses";
+  SetBoxes("192.168.10.7|192.168..200");
+  EXPECT_TRUE(CatchMessage(press).has_value()) << "a blank box gives a message";
+  EXPECT_EQ(description(), "") << "after a message";
+  EXPECT_EQ(subnet->text(), "255.255.255.255") << "a message leaves txtSubnet as it was";
+}
+
+}  // namespace
+}  // namespace morvana
