@@ -8,6 +8,8 @@ set -euo pipefail
 
 linux_window=(
   cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev
+  # Qt's Wayland platform plugin: without it the window cannot open on a Wayland-only session
+  qt6-wayland
   # the look-alike faces; Wine puts Liberation Sans in for Verdana and MS Sans Serif too
   fonts-dejavu-core fonts-liberation
   dpkg-dev file
@@ -23,6 +25,8 @@ packages=(
   "${linux_window[@]}"
   # Morvana.exe: cross compiler, Wine, a display for its window tests
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine64 xvfb xauth x11-utils xdotool imagemagick
+  # a headless Wayland compositor for the Linux window's Wayland test
+  weston
 )
 
 case "${1:-all}" in
