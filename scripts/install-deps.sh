@@ -10,7 +10,7 @@ linux_window=(
   cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev
   # Qt's Wayland platform plugin: without it the window cannot open on a Wayland-only session
   qt6-wayland
-  # the look-alike faces; Wine puts Liberation Sans in for Verdana and MS Sans Serif too
+  # the look-alike faces for Verdana and MS Sans Serif, in the Linux window and under Wine
   fonts-dejavu-core fonts-liberation
   dpkg-dev file
 )
