@@ -8,7 +8,9 @@ set -euo pipefail
 
 linux_window=(
   cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools libgl-dev
-  # the look-alike faces; Wine puts Liberation Sans in for Verdana and MS Sans Serif too
+  # Qt's Wayland platform plugin: without it the window cannot open on a Wayland-only session
+  qt6-wayland
+  # the look-alike faces for Verdana and MS Sans Serif, in the Linux window and under Wine
   fonts-dejavu-core fonts-liberation
   dpkg-dev file
 )
@@ -23,6 +25,8 @@ packages=(
   "${linux_window[@]}"
   # Morvana.exe: cross compiler, Wine, a display for its window tests
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine64 xvfb xauth x11-utils xdotool imagemagick
+  # a headless Wayland compositor for the Linux window's Wayland test
+  weston
 )
 
 case "${1:-all}" in

@@ -4,6 +4,7 @@
 
 #include <string_view>
 
+#include "ui/look_alike_faces.h"
 #include "ui/qt/qt_text.h"
 
 namespace morvana {
@@ -20,16 +21,9 @@ QFont MakeFont(const layout::Font& font, const QString& substitute) {
 }
 
 QStringList FaceCandidates(const layout::Font& font) {
-  // Verdana is wide with a tall x-height, as DejaVu Sans is; MS Sans Serif is
-  // narrower, close to Liberation Sans. The narrow faces come last, for
-  // captions that fit in nothing else.
-  if (font.face == layout::kBoxFont.face) {
-    return {ToQString(font.face),     "Liberation Sans",    "Nimbus Sans",          "DejaVu Sans",
-            "Liberation Sans Narrow", "Nimbus Sans Narrow", "DejaVu Sans Condensed"};
-  }
-  return {ToQString(font.face), "DejaVu Sans",           "Liberation Sans",
-          "Nimbus Sans",        "DejaVu Sans Condensed", "Liberation Sans Narrow",
-          "Nimbus Sans Narrow"};
+  QStringList candidates{ToQString(font.face)};
+  for (const std::string_view face : layout::LookAlikeFaces(font)) candidates.append(ToQString(face));
+  return candidates;
 }
 
 QString PickFace(const QStringList& candidates, const std::function<bool(const QString&)>& fits) {
