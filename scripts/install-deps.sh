@@ -23,6 +23,8 @@ packages=(
   libbenchmark-dev libx11-dev
   # the Linux window, its fonts and its .deb
   "${linux_window[@]}"
+  # Debian's checks on the .deb and its desktop files; python3 redraws the icons to compare
+  lintian desktop-file-utils appstream python3
   # Morvana.exe: cross compiler, Wine, a display for its window tests
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine64 xvfb xauth x11-utils xdotool imagemagick
   # a headless Wayland compositor for the Linux window's Wayland test

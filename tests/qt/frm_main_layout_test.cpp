@@ -179,7 +179,7 @@ TEST(fonts, pick_the_first_installed_face_that_fits) {
 TEST(desktop_icons, are_the_256_colour_images_of_the_ico) {
   QImageReader ico(QStringLiteral(":/morvana.ico"));
   for (const auto& [size, image_index] : {std::pair{16, 1}, std::pair{32, 3}}) {
-    const QString path = QStringLiteral(MORVANA_ICON_DIR "/%1x%1/morvana.png").arg(size);
+    const QString path = QStringLiteral(MORVANA_ICON_DIR "/%1x%1/example.kestiva.Morvana.png").arg(size);
     ASSERT_TRUE(ico.jumpToImage(image_index)) << "morvana.ico holds four images";
     EXPECT_EQ(QImage(path).convertToFormat(QImage::Format_ARGB32),
               ico.read().convertToFormat(QImage::Format_ARGB32))

@@ -20,8 +20,9 @@ bool CanOpenWindow(const char* qpa_platform, const char* display, const char* wa
 
 int RunMainWindow() {
   QApplication::setApplicationName(QStringLiteral("Morvana"));
-  // Lets the desktop match the window to morvana.desktop and its icon.
-  QGuiApplication::setDesktopFileName(QStringLiteral("morvana"));
+  // The application id: lets the desktop match the window to
+  // example.kestiva.Morvana.desktop and its icon.
+  QGuiApplication::setDesktopFileName(QStringLiteral("example.kestiva.Morvana"));
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/morvana.ico")));
   FrmMain window;
   window.show();
