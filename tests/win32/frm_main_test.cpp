@@ -4,7 +4,6 @@
 #include <oleacc.h>
 
 #include <array>
-#include <cstring>
 #include <iostream>
 #include <string>
 
@@ -224,14 +223,7 @@ void Type(HWND window, HWND box, const std::wstring& keys) {
 }
 
 void Paste(HWND window, HWND box, const std::wstring& text) {
-  ASSERT_TRUE(OpenClipboard(window)) << "clipboard";
-  EmptyClipboard();
-  const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
-  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
-  std::memcpy(GlobalLock(memory), text.c_str(), bytes);
-  GlobalUnlock(memory);
-  SetClipboardData(CF_UNICODETEXT, memory);
-  CloseClipboard();
+  SetClipboardText(window, text);
   const auto end = static_cast<WPARAM>(GetWindowTextLengthW(box));
   SendMessageW(box, EM_SETSEL, end, static_cast<LPARAM>(end));  // caret at the end, nothing selected
   SendMessageW(box, WM_PASTE, 0, 0);

@@ -1,10 +1,12 @@
 #include "window_driver.h"
 
+#include <commctrl.h>
 #include <objbase.h>
 
 #include <algorithm>
 #include <array>
 #include <atomic>
+#include <cstring>
 #include <thread>
 
 #include "ui/win32/wide_text.h"
@@ -98,17 +100,48 @@ void PumpMessages(HWND window) {
   while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) ProcessMessage(window, message);
 }
 
-void PressKey(HWND window, WPARAM key, bool shift) {
+void PressKey(HWND window, WPARAM key, bool shift, bool ctrl) {
   std::array<BYTE, 256> saved{};
   GetKeyboardState(saved.data());
   std::array<BYTE, 256> state = saved;
   state[VK_SHIFT] = shift ? 0x80 : 0;
+  state[VK_CONTROL] = ctrl ? 0x80 : 0;
   SetKeyboardState(state.data());
   HWND target = GetFocus();
   PostMessageW(target, WM_KEYDOWN, key, 1);
   PostMessageW(target, WM_KEYUP, key, static_cast<LPARAM>(0xC0000001));
   PumpMessages(window);
   SetKeyboardState(saved.data());
+}
+
+void SetClipboardText(HWND owner, const std::wstring& text) {
+  ASSERT_TRUE(OpenClipboard(owner)) << "clipboard";
+  EmptyClipboard();
+  const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+  std::memcpy(GlobalLock(memory), text.c_str(), bytes);
+  GlobalUnlock(memory);
+  SetClipboardData(CF_UNICODETEXT, memory);  // the clipboard owns the memory now
+  CloseClipboard();
+}
+
+std::vector<HWND> OwnedTooltips(HWND window) {
+  std::vector<HWND> found;
+  for (HWND tip = nullptr; (tip = FindWindowExW(nullptr, tip, TOOLTIPS_CLASSW, nullptr)) != nullptr;) {
+    if (GetWindow(tip, GW_OWNER) == window) found.push_back(tip);
+  }
+  return found;
+}
+
+std::wstring TooltipText(HWND tooltip, HWND owner, HWND tool_window) {
+  std::array<wchar_t, 1024> text{};  // a tooltip gives at most 1024 characters
+  TOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.hwnd = owner;
+  tool.uId = reinterpret_cast<UINT_PTR>(tool_window);
+  tool.lpszText = text.data();
+  SendMessageW(tooltip, TTM_GETTEXTW, text.size(), reinterpret_cast<LPARAM>(&tool));
+  return text.data();
 }
 
 void WindowTest::SetUp() {

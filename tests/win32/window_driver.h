@@ -34,7 +34,15 @@ std::vector<SeenMessageBox> PressCatchingMessageBoxes(HWND window, const std::fu
 void PumpMessages(HWND window);
 
 // A key pressed on the focused control, as the message loop sees it.
-void PressKey(HWND window, WPARAM key, bool shift = false);
+void PressKey(HWND window, WPARAM key, bool shift = false, bool ctrl = false);
+
+// Puts `text` on the clipboard as CF_UNICODETEXT, as a copy elsewhere would.
+void SetClipboardText(HWND owner, const std::wstring& text);
+
+// The tooltip controls that `window` owns.
+std::vector<HWND> OwnedTooltips(HWND window);
+// The text a tooltip holds for the tool that is `tool_window`, as TTM_GETTEXT gives it.
+std::wstring TooltipText(HWND tooltip, HWND owner, HWND tool_window);
 
 class WindowTest : public ::testing::Test {
  protected:

@@ -4,6 +4,8 @@
 #include <oleacc.h>
 
 #include <cmath>
+#include <cwchar>
+#include <optional>
 
 #include "ui/win32/resource_ids.h"
 #include "ui/win32/wide_text.h"
@@ -85,6 +87,32 @@ void RegisterWindowClass(HINSTANCE instance) {
   RegisterClassExW(&window_class);
 }
 
+// The one tool of txtSubnet's tooltip: the whole box, found by its window.
+TOOLINFOW SubnetTool(HWND window, HWND subnet) {
+  TOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.hwnd = window;
+  tool.uId = reinterpret_cast<UINT_PTR>(subnet);
+  return tool;
+}
+
+// The clipboard's text, or nothing when it holds none or another program
+// keeps it open.
+std::optional<std::wstring> ClipboardText(HWND owner) {
+  if (!IsClipboardFormatAvailable(CF_UNICODETEXT) || !OpenClipboard(owner)) return std::nullopt;
+  std::optional<std::wstring> text;
+  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+    if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
+      // Bounded by the block: the terminating zero is the other program's to write.
+      text.emplace(chars, wcsnlen(chars, GlobalSize(data) / sizeof(wchar_t)));
+      GlobalUnlock(data);
+    }
+  }
+  CloseClipboard();
+  return text;
+}
+
 }  // namespace
 
 UniqueFont CreateLayoutFont(const layout::Font& font, UINT dpi) {
@@ -97,7 +125,7 @@ UniqueFont CreateLayoutFont(const layout::Font& font, UINT dpi) {
 }
 
 bool frmMain::Create(HINSTANCE instance) {
-  const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
+  const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES | ICC_TAB_CLASSES};
   InitCommonControlsEx(&controls);
   RegisterWindowClass(instance);
 
@@ -163,7 +191,9 @@ std::string frmMain::ReadOctetBox(AddressSide side, OctetPosition position) cons
 }
 
 void frmMain::SetSubnetText(std::string_view text) {
+  writing_subnet_ = true;
   SetWindowTextW(txtSubnet, WideFromUtf8(text).c_str());
+  writing_subnet_ = false;
 }
 
 void frmMain::ShowMessage(std::string_view text) {
@@ -175,6 +205,28 @@ void frmMain::ShowMessage(std::string_view text) {
   if (focus != nullptr && IsWindow(focus)) SetFocus(focus);
 }
 
+void frmMain::DescribeSubnet(std::string_view description) {
+  const std::wstring text = WideFromUtf8(description);
+  // The tooltip keeps the text itself, so TTM_GETTEXT reads it from outside
+  // too. Removed, it holds an empty text and is switched off.
+  TOOLINFOW tool = SubnetTool(Window(), txtSubnet);
+  tool.lpszText = const_cast<wchar_t*>(text.c_str());
+  SendMessageW(subnet_tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+  if (text.empty()) SendMessageW(subnet_tooltip_, TTM_POP, 0, 0);
+  SendMessageW(subnet_tooltip_, TTM_ACTIVATE, text.empty() ? FALSE : TRUE, 0);
+
+  if (annotations_ != nullptr) {
+    if (text.empty()) {
+      MSAAPROPID property = PROPID_ACC_DESCRIPTION;
+      annotations_->ClearHwndProps(txtSubnet, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, &property, 1);
+    } else {
+      annotations_->SetHwndPropStr(txtSubnet, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                                   PROPID_ACC_DESCRIPTION, text.c_str());
+    }
+  }
+  subnet_described_ = !text.empty();
+}
+
 LRESULT frmMain::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_CREATE:
@@ -183,6 +235,12 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       if (LOWORD(wparam) == ChildId(ControlId::cmdCalculateSubnet) && HIWORD(wparam) == BN_CLICKED) {
         command_.Run();
         return 0;
+      }
+      // Typed, pasted or cut by hand, txtSubnet no longer shows what the
+      // description tells.
+      if (LOWORD(wparam) == ChildId(ControlId::txtSubnet) && HIWORD(wparam) == EN_CHANGE &&
+          !writing_subnet_ && subnet_described_) {
+        DescribeSubnet({});
       }
       // Some dialog managers (Wine's) take the default look off the button
       // when Tab moves on to a box; restore it once they are done.
@@ -244,8 +302,13 @@ bool frmMain::OnCreate() {
                              instance, nullptr);
     if (member == nullptr) return false;
     if (control->max_length > 0) SendMessageW(member, EM_SETLIMITTEXT, control->max_length, 0);
+    if (OctetBoxOf(control->id)) {  // the subclass id names the box
+      SetWindowSubclass(member, &OctetBoxProc, static_cast<UINT_PTR>(control->id),
+                        reinterpret_cast<DWORD_PTR>(this));
+    }
   }
   focus_ = txtFromFirstOctet;
+  CreateSubnetTooltip(instance);
 
   const UINT dpi = GetDpiForWindow(Window());
   ScaleTo(dpi);
@@ -265,15 +328,18 @@ void frmMain::OnActivate(WPARAM wparam) {
 }
 
 void frmMain::OnDestroy() {
-  if (accessible_names_ == nullptr) return;
+  DescribeSubnet({});
+  DestroyWindow(subnet_tooltip_);
+  subnet_tooltip_ = nullptr;
+  if (annotations_ == nullptr) return;
   for (const layout::Control& control : layout::kControls) {
     if (control.accessible_name.empty()) continue;
     MSAAPROPID name = PROPID_ACC_NAME;
-    accessible_names_->ClearHwndProps(ControlWindow(control.id), static_cast<DWORD>(OBJID_CLIENT),
-                                      CHILDID_SELF, &name, 1);
+    annotations_->ClearHwndProps(ControlWindow(control.id), static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                                 &name, 1);
   }
-  accessible_names_->Release();
-  accessible_names_ = nullptr;
+  annotations_->Release();
+  annotations_ = nullptr;
 }
 
 LRESULT frmMain::OnControlColour(UINT message, WPARAM wparam, LPARAM lparam) {
@@ -312,13 +378,88 @@ void frmMain::NameControlsForAccessibility() {
                               &services))) {
     return;
   }
-  accessible_names_ = static_cast<IAccPropServices*>(services);
+  annotations_ = static_cast<IAccPropServices*>(services);
   for (const layout::Control& control : layout::kControls) {
     if (control.accessible_name.empty()) continue;
     const std::wstring name = WideFromUtf8(control.accessible_name);
-    accessible_names_->SetHwndPropStr(ControlWindow(control.id), static_cast<DWORD>(OBJID_CLIENT),
-                                      CHILDID_SELF, PROPID_ACC_NAME, name.c_str());
+    annotations_->SetHwndPropStr(ControlWindow(control.id), static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                                 PROPID_ACC_NAME, name.c_str());
   }
+}
+
+// Created once with the window and destroyed with it; it starts switched off
+// with an empty text, and DescribeSubnet gives it its text.
+void frmMain::CreateSubnetTooltip(HINSTANCE instance) {
+  subnet_tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                                    WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+                                    CW_USEDEFAULT, CW_USEDEFAULT, Window(), nullptr, instance, nullptr);
+  TOOLINFOW tool = SubnetTool(Window(), txtSubnet);
+  tool.lpszText = const_cast<wchar_t*>(L"");
+  SendMessageW(subnet_tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  SendMessageW(subnet_tooltip_, TTM_ACTIVATE, FALSE, 0);
+}
+
+// The octet boxes' subclass: '.', Backspace and every paste go to the shared
+// decision first; whatever it leaves is the edit control's own.
+LRESULT CALLBACK frmMain::OctetBoxProc(HWND box, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR id,
+                                       DWORD_PTR self) {
+  if (message == WM_NCDESTROY) {
+    RemoveWindowSubclass(box, &OctetBoxProc, id);
+  } else if (const auto ref = OctetBoxOf(static_cast<ControlId>(id));
+             ref && reinterpret_cast<frmMain*>(self)->RouteOctetBoxMessage(box, *ref, message, wparam)) {
+    return 0;
+  }
+  return DefSubclassProc(box, message, wparam, lparam);
+}
+
+bool frmMain::RouteOctetBoxMessage(HWND box, OctetBoxRef ref, UINT message, WPARAM wparam) {
+  switch (message) {
+    case WM_CHAR:
+      if (wparam == L'.') {
+        DWORD selection_end = 0;  // the caret, or the end of the selection
+        SendMessageW(box, EM_GETSEL, 0, reinterpret_cast<LPARAM>(&selection_end));
+        return Apply(FullStopTyped(ref, Utf8FromWide(WindowText(box)), selection_end));
+      }
+      if (wparam == VK_BACK) return Apply(BackspacePressed(ref, Utf8FromWide(WindowText(box))));
+      return false;
+    case WM_KEYDOWN:
+      // Ctrl+V and the context menu paste through WM_PASTE, but an edit
+      // control may paste Shift+Insert directly (Wine's does): send it the
+      // same way.
+      if (wparam == VK_INSERT && GetKeyState(VK_SHIFT) < 0 && GetKeyState(VK_CONTROL) >= 0) {
+        SendMessageW(box, WM_PASTE, 0, 0);
+        return true;
+      }
+      return false;
+    case WM_PASTE: {
+      const std::optional<std::wstring> pasted = ClipboardText(box);
+      return pasted && Apply(TextPasted(ref, Utf8FromWide(*pasted)));
+    }
+    default:
+      return false;
+  }
+}
+
+bool frmMain::Apply(const EntryAction& action) {
+  if (!action.swallow) return false;
+  for (const BoxFill& fill : action.fills) {
+    SetWindowTextW(BoxWindow(fill.box), WideFromUtf8(fill.text).c_str());
+  }
+  if (action.focus) {
+    HWND target = BoxWindow(action.focus->box);
+    SetFocus(target);
+    if (action.focus->caret == CaretPlacement::SelectAll) {
+      SendMessageW(target, EM_SETSEL, 0, -1);
+    } else {
+      const auto end = static_cast<WPARAM>(GetWindowTextLengthW(target));
+      SendMessageW(target, EM_SETSEL, end, static_cast<LPARAM>(end));
+    }
+  }
+  return true;
+}
+
+HWND frmMain::BoxWindow(OctetBoxRef box) const {
+  return ControlWindow(layout::OctetBoxControl(box.side, box.position));
 }
 
 void ProcessMessage(HWND window, MSG& message) {

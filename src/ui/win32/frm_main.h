@@ -2,11 +2,17 @@
 
 // frmMain, the Windows window. It realises the layout table with plain Win32
 // controls, one named member each, and is the MainWindowView that the
-// Calculate command drives:
+// Calculate command drives, through a DescribingView that also tells it the
+// network txtSubnet stands for:
 //
-//   Create    -> WM_CREATE: brushes, fonts, controls in tab order, sizes at the window's DPI
+//   Create    -> WM_CREATE: brushes, fonts, controls in tab order, sizes at the window's DPI,
+//                the octet boxes' subclass, txtSubnet's tooltip
 //   loop      -> ProcessMessage: IsDialogMessage gives Tab, Shift+Tab and Enter
 //   BN_CLICKED or Enter -> CalculateCommand::Run -> ReadOctetBox, SetSubnetText, ShowMessage
+//                          -> DescribeSubnet: tooltip text and accessible description
+//   '.', Backspace, a paste (Ctrl+V, Shift+Insert, menu) in an octet box
+//             -> the octet boxes' subclass -> octet_entry's decision -> box texts, focus
+//   EN_CHANGE of txtSubnet by hand -> DescribeSubnet("")
 //   WM_DPICHANGED -> fonts and rectangles again from twips at the new DPI
 //   close     -> WM_DESTROY posts the quit message; fonts and brushes go at WM_NCDESTROY
 
@@ -18,6 +24,8 @@
 #include "ui/calculate_command.h"
 #include "ui/layout.h"
 #include "ui/main_window_view.h"
+#include "ui/octet_entry.h"
+#include "ui/subnet_description.h"
 #include "ui/win32/base_window.h"
 
 struct IAccPropServices;
@@ -33,7 +41,7 @@ using UniqueBrush = std::unique_ptr<std::remove_pointer_t<HBRUSH>, GdiObjectDele
 // 8.25 pt is 11 pixels at 96 DPI.
 [[nodiscard]] UniqueFont CreateLayoutFont(const layout::Font& font, UINT dpi);
 
-class frmMain final : public BaseWindow<frmMain>, public MainWindowView {
+class frmMain final : public BaseWindow<frmMain>, public MainWindowView, public SubnetDescriptionView {
  public:
   static constexpr const wchar_t* kClassName = L"frmMain";
   // A fixed frame with a minimise button: the layout does not follow a resize.
@@ -59,6 +67,8 @@ class frmMain final : public BaseWindow<frmMain>, public MainWindowView {
   [[nodiscard]] std::string ReadOctetBox(AddressSide side, OctetPosition position) const override;
   void SetSubnetText(std::string_view text) override;
   void ShowMessage(std::string_view text) override;
+  // txtSubnet's tooltip and accessible description; an empty text removes both.
+  void DescribeSubnet(std::string_view description) override;
 
  private:
   friend class BaseWindow<frmMain>;
@@ -71,17 +81,31 @@ class frmMain final : public BaseWindow<frmMain>, public MainWindowView {
   LRESULT OnControlColour(UINT message, WPARAM wparam, LPARAM lparam);
   void ScaleTo(UINT dpi);
   void NameControlsForAccessibility();
+  void CreateSubnetTooltip(HINSTANCE instance);
+
+  static LRESULT CALLBACK OctetBoxProc(HWND box, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR id,
+                                       DWORD_PTR self);
+  // True when the decision took the message from the box.
+  [[nodiscard]] bool RouteOctetBoxMessage(HWND box, OctetBoxRef ref, UINT message, WPARAM wparam);
+  [[nodiscard]] bool Apply(const EntryAction& action);
+  [[nodiscard]] HWND BoxWindow(OctetBoxRef box) const;
   [[nodiscard]] HWND& Member(layout::ControlId id);
   [[nodiscard]] const layout::Control* ControlOf(HWND child) const;
 
-  CalculateCommand command_{*this};
+  // The command sees the window through the describing view: declared first.
+  DescribingView described_{*this, *this};
+  CalculateCommand command_{described_};
   UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
   UniqueFont label_font_;
   UniqueFont box_font_;
   UniqueBrush white_brush_;
   UniqueBrush grey_brush_;
   HWND focus_ = nullptr;  // the control that had the focus when the window was last active
-  IAccPropServices* accessible_names_ = nullptr;
+
+  IAccPropServices* annotations_ = nullptr;  // accessible names and txtSubnet's description
+  HWND subnet_tooltip_ = nullptr;            // owned by the window, one tool: txtSubnet
+  bool writing_subnet_ = false;              // txtSubnet's EN_CHANGE comes from SetSubnetText
+  bool subnet_described_ = false;
 
   HWND Label4 = nullptr;
   HWND Label3 = nullptr;

@@ -1,0 +1,128 @@
+// Keys and pastes in the octet boxes and txtSubnet's tooltip, end to end: keys
+// go through the window's own message loop, pastes come from the clipboard.
+
+#include <algorithm>
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "window_driver.h"
+
+namespace morvana::testing_win32 {
+namespace {
+
+using layout::ControlId;
+
+constexpr std::array<ControlId, 8> kBoxes{ControlId::txtFromFirstOctet, ControlId::txtFromSecondOctet,
+                                          ControlId::txtFromThirdOctet, ControlId::txtFromFourthOctet,
+                                          ControlId::txtToFirstOctet,   ControlId::txtToSecondOctet,
+                                          ControlId::txtToThirdOctet,   ControlId::txtToFourthOctet};
+
+class entry : public WindowTest {
+ protected:
+  // The eight boxes as "From.From.From.From To.To.To.To".
+  [[nodiscard]] std::wstring Boxes() const {
+    std::wstring text;
+    for (std::size_t i = 0; i < kBoxes.size(); ++i) text += Text(kBoxes.at(i)) + (i == 3 ? L" " : L".");
+    text.pop_back();
+    return text;
+  }
+  void SetBoxes(std::wstring_view texts) const {
+    for (const ControlId box : kBoxes) {
+      const std::size_t end = std::min(texts.find_first_of(L". "), texts.size());
+      SetText(box, std::wstring(texts.substr(0, end)));
+      texts.remove_prefix(std::min(end + 1, texts.size()));
+    }
+  }
+};
+
+enum class Route { FullStopKey, BackspaceKey, CtrlV, ShiftInsert, MenuPaste };
+
+TEST_F(entry, every_route_reaches_the_shared_decision_and_the_window_applies_it) {
+  struct Case {
+    const char* name;
+    Route route;
+    ControlId box;  // has the focus, caret at the end
+    const wchar_t* clipboard;
+    const wchar_t* before;
+    const wchar_t* after;
+    ControlId focus;
+    DWORD selection_start;
+    DWORD selection_end;
+  };
+  const Case cases[] = {
+      {"full_stop_moves_on_and_selects", Route::FullStopKey, ControlId::txtFromFirstOctet, L"", L"10.0.. ...",
+       L"10.0.. ...", ControlId::txtFromSecondOctet, 0, 1},
+      {"backspace_in_an_empty_box_goes_back", Route::BackspaceKey, ControlId::txtToThirdOctet, L"",
+       L"... 10.25..", L"... 10.25..", ControlId::txtToSecondOctet, 2, 2},
+      {"ctrl_v_of_a_range", Route::CtrlV, ControlId::txtFromFirstOctet, L"192.168.10.7 \u2013 192.168.11.200",
+       L"1... ...", L"192.168.10.7 192.168.11.200", ControlId::txtToFourthOctet, 3, 3},
+      {"shift_insert_of_a_block", Route::ShiftInsert, ControlId::txtToSecondOctet, L"10.1.2.3/22",
+       L"... 9.9.9.9", L"10.1.0.0 10.1.3.255", ControlId::txtToFourthOctet, 3, 3},
+      {"menu_paste_of_one_address", Route::MenuPaste, ControlId::txtToFirstOctet, L" 10.0.0.1\r\n",
+       L"1.2.3.4 5.6.7.8", L"1.2.3.4 10.0.0.1", ControlId::txtToFourthOctet, 1, 1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    SetBoxes(c.before);
+    SetClipboardText(Window(), c.clipboard);
+    HWND box = Control(c.box);
+    SetFocus(box);
+    SendMessageW(box, EM_SETSEL, 4, 4);
+    switch (c.route) {
+      case Route::FullStopKey:
+        PressKey(Window(), VK_OEM_PERIOD);
+        break;
+      case Route::BackspaceKey:
+        PressKey(Window(), VK_BACK);
+        break;
+      case Route::CtrlV:
+        PressKey(Window(), 'V', /*shift=*/false, /*ctrl=*/true);
+        break;
+      case Route::ShiftInsert:
+        PressKey(Window(), VK_INSERT, /*shift=*/true);
+        break;
+      case Route::MenuPaste:  // what the box's context menu sends
+        SendMessageW(box, WM_PASTE, 0, 0);
+        break;
+    }
+    EXPECT_EQ(Boxes(), c.after) << "the eight boxes";
+    EXPECT_EQ(GetFocus(), Control(c.focus)) << "focus on " << layout::ControlFor(c.focus).name;
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessageW(GetFocus(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(start, c.selection_start) << "selection start";
+    EXPECT_EQ(end, c.selection_end) << "selection end";
+    EXPECT_EQ(Text(ControlId::txtSubnet), L"") << "nothing is calculated";
+    EXPECT_EQ(GetWindowLongPtrW(Control(ControlId::cmdCalculateSubnet), GWL_STYLE) & BS_TYPEMASK,
+              BS_DEFPUSHBUTTON)
+        << "Enter still presses the button";
+  }
+}
+
+TEST_F(entry, txtSubnet_tooltip_tells_the_network_until_a_hand_edit_or_a_message) {
+  const std::vector<HWND> tooltips = OwnedTooltips(Window());
+  ASSERT_EQ(tooltips.size(), 1u) << "one tooltip, owned by frmMain";
+  HWND subnet = Control(ControlId::txtSubnet);
+  const auto tooltip = [&] { return TooltipText(tooltips.front(), Window(), subnet); };
+  EXPECT_EQ(tooltip(), L"") << "before any press";
+
+  SetBoxes(L"10.0.0.1 10.0.3.5");
+  EXPECT_TRUE(ClickCalculate().empty());
+  EXPECT_EQ(tooltip(), L"10.0.0.0/22: 10.0.0.0 to 10.0.3.255, 1,024 addresses") << "after a press";
+  SetFocus(subnet);
+  PressKey(Window(), '1');
+  EXPECT_EQ(tooltip(), L"") << "after a key typed into txtSubnet";
+  SetBoxes(L"10.0.0.1 10.0.0.1");
+  EXPECT_TRUE(ClickCalculate().empty());
+  EXPECT_EQ(tooltip(), L"10.0.0.1/32: 1 address") << "after equal addresses";
+  SetBoxes(L"10..0.1 10.0.0.1");
+  EXPECT_EQ(ClickCalculate().size(), 1u);
+  EXPECT_EQ(tooltip(), L"") << "after a press that ends in a message";
+
+  DestroyWindow(Window());
+  EXPECT_FALSE(IsWindow(tooltips.front())) << "the tooltip goes with the window";
+}
+
+}  // namespace
+}  // namespace morvana::testing_win32
