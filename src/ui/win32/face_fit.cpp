@@ -156,11 +156,4 @@ FaceVerdict JudgeFace(HDC dc, const layout::Font& font, std::wstring_view face, 
   return verdict;
 }
 
-std::wstring PickFace(HDC dc, const layout::Font& font, UINT dpi) {
-  for (const std::wstring& face : FaceCandidates(font)) {
-    if (JudgeFace(dc, font, face, dpi).Passes()) return face;
-  }
-  return {};
-}
-
 }  // namespace morvana

@@ -35,7 +35,4 @@ struct FaceVerdict {
 // `font` as drawn in `face` at `dpi`, measured on `dc`.
 [[nodiscard]] FaceVerdict JudgeFace(HDC dc, const layout::Font& font, std::wstring_view face, UINT dpi);
 
-// The first candidate that passes; empty when none does.
-[[nodiscard]] std::wstring PickFace(HDC dc, const layout::Font& font, UINT dpi);
-
 }  // namespace morvana
