@@ -10,6 +10,9 @@
 namespace morvana {
 namespace {
 
+// "10.0.0.0/22: 10.0.0.0 to ..." - the network comes first, up to this.
+constexpr std::string_view kAfterNetwork = ": ";
+
 // 1024 -> "1,024"
 std::string WithThousands(std::uint64_t number) {
   std::string digits = std::to_string(number);
@@ -45,11 +48,23 @@ std::optional<int> PrefixLength(std::string_view mask_text) {
 std::string DescribeNetwork(std::uint32_t address, int prefix_length) {
   const std::uint32_t mask = PrefixMask(prefix_length);
   const std::uint32_t first = address & mask;
-  std::string text = DottedQuadText(first) + "/" + std::to_string(prefix_length) + ": ";
+  std::string text = DottedQuadText(first) + "/" + std::to_string(prefix_length).append(kAfterNetwork);
   if (prefix_length == 32) return text + "1 address";
   const std::uint64_t count = std::uint64_t{1} << (32 - prefix_length);
   return text + DottedQuadText(first) + " to " + DottedQuadText(first | ~mask) + ", " + WithThousands(count) +
          " addresses";
+}
+
+std::string_view DescribedNetwork(std::string_view description) {
+  const auto end = description.find(kAfterNetwork);
+  return end == std::string_view::npos ? std::string_view() : description.substr(0, end);
+}
+
+std::string CopyNetworkCaption(std::string_view description) {
+  std::string caption(kCopyNetworkCaption);
+  if (const auto network = DescribedNetwork(description); !network.empty())
+    caption.append(" ").append(network);
+  return caption;
 }
 
 void DescribingView::SetSubnetText(std::string_view text) {

@@ -15,6 +15,15 @@ namespace morvana {
 // The network of `prefix_length` bits that holds `address`.
 [[nodiscard]] std::string DescribeNetwork(std::uint32_t address, int prefix_length);
 
+// The network a description names, as it goes into a firewall rule or a
+// ticket: "10.0.0.0/22". Empty for an empty description.
+[[nodiscard]] std::string_view DescribedNetwork(std::string_view description);
+
+// txtSubnet's menu item that copies that network: "Copy &Network 10.0.0.0/22",
+// or just "Copy &Network" while txtSubnet carries no description.
+inline constexpr std::string_view kCopyNetworkCaption = "Copy &Network";
+[[nodiscard]] std::string CopyNetworkCaption(std::string_view description);
+
 // A window's tooltip and accessible description of txtSubnet.
 class SubnetDescriptionView {
  public:

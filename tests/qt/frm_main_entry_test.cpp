@@ -5,7 +5,9 @@
 #include <QAction>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QDropEvent>
 #include <QMenu>
+#include <QMimeData>
 #include <QRegularExpression>
 
 #include <functional>
@@ -77,6 +79,16 @@ TEST_F(frm_main_entry, keys_and_pastes_reach_the_rules_by_every_route) {
     return [=](QLineEdit* box) { QTest::keyClick(box, k, m); };
   };
   const auto ctrl_v = [](QLineEdit* box) { QTest::keySequence(box, QKeySequence::Paste); };
+  const auto drop = [](const char* text) {
+    return [text](QLineEdit* box) {
+      QMimeData dragged;
+      dragged.setText(QString::fromUtf8(text));
+      QDragEnterEvent enter(box->rect().center(), Qt::CopyAction, &dragged, Qt::LeftButton, {});
+      QDropEvent dropped(box->rect().center(), Qt::CopyAction, &dragged, Qt::LeftButton, {});
+      QApplication::sendEvent(box, &enter);  // a drop goes where the drag entered
+      QApplication::sendEvent(box, &dropped);
+    };
+  };
   const RouteCase cases[] = {
       {"dot_moves_on_and_selects", "1.7.3.4|...", nullptr, "txtFromFirstOctet", keys("10."), "110.7.3.4|...",
        "txtFromSecondOctet selected 7"},
@@ -96,6 +108,10 @@ TEST_F(frm_main_entry, keys_and_pastes_reach_the_rules_by_every_route) {
        PasteByMenu, "192.168.10.7|192.168.11.200", "txtToFourthOctet end"},
       {"menu_other_text_pastes_plainly", "...|...", "234567", "txtFromThirdOctet", PasteByMenu, "..2345.|...",
        "txtFromThirdOctet end"},
+      {"dropped_range_fills_from_and_to", "...|...", nullptr, "txtToFirstOctet", drop("10.0.0.1 10.0.3.5"),
+       "10.0.0.1|10.0.3.5", "txtToFourthOctet end"},
+      {"dropped_other_text_drops_plainly", "...|...", nullptr, "txtFromFirstOctet", drop("123456"),
+       "1234...|...", "txtFromFirstOctet end"},
   };
   for (const RouteCase& c : cases) {
     SetBoxes(c.boxes);
@@ -107,6 +123,37 @@ TEST_F(frm_main_entry, keys_and_pastes_reach_the_rules_by_every_route) {
     EXPECT_EQ(Boxes(), QString(c.expected_boxes)) << c.name;
     EXPECT_EQ(FocusAndCaret(), QString(c.expected_focus)) << c.name;
   }
+}
+
+TEST_F(frm_main_entry, txt_subnet_menu_copies_the_network_until_a_hand_edit) {
+  // The last item of the menu that a right click, or Shift+F10, opens.
+  const auto open_menu = [](QLineEdit* box, bool by_shift_f10) -> QAction* {
+    QContextMenuEvent click(QContextMenuEvent::Mouse, box->rect().center(),
+                            box->mapToGlobal(box->rect().center()));
+    by_shift_f10 ? QTest::keyClick(box, Qt::Key_F10, Qt::ShiftModifier)
+                 : void(QApplication::sendEvent(box, &click));
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    return menu != nullptr ? menu->actions().back() : nullptr;
+  };
+  auto* subnet = Find<QLineEdit>("txtSubnet");
+  SetBoxes("10.0.0.1|10.0.3.5");
+  QTest::keyClick(Find("txtToFourthOctet"), Qt::Key_Return);
+  for (const bool by_shift_f10 : {false, true}) {
+    QApplication::clipboard()->setText("something else");
+    QAction* last = open_menu(subnet, by_shift_f10);
+    ASSERT_NE(last, nullptr) << "no menu; by Shift+F10: " << by_shift_f10;
+    EXPECT_EQ(last->text(), "Copy &Network 10.0.0.0/22") << "after QLineEdit's own items";
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_N);
+    EXPECT_EQ(QApplication::clipboard()->text(), "10.0.0.0/22") << "N copies the network";
+  }
+  QTest::keyClicks(subnet, "1");
+  QAction* last = open_menu(subnet, false);
+  ASSERT_NE(last, nullptr);
+  EXPECT_TRUE(last->text() == "Copy &Network" && !last->isEnabled())
+      << "greyed, with no network, after a hand edit";
+  QApplication::activePopupWidget()->close();
+  ASSERT_NE(open_menu(Find<QLineEdit>("txtFromSecondOctet"), true), nullptr) << "Shift+F10 in an octet box";
+  QApplication::activePopupWidget()->close();
 }
 
 TEST_F(frm_main_entry, txt_subnet_describes_its_network_until_edited_or_a_message) {

@@ -123,7 +123,13 @@ TEST_F(frm_main_layout, back_colours_hold_under_any_scheme_while_the_window_foll
   dark.setColor(QPalette::Base, QColor(0x20, 0x30, 0x40));
   dark.setColor(QPalette::Text, Qt::white);
   dark.setColor(QPalette::WindowText, Qt::white);
-  for (const QPalette& scheme : {standard, dark}) {
+  dark.setColor(QPalette::ButtonText, Qt::white);
+  const QColor navy_text(0, 0, 128);  // reads on white and on light grey: kept
+  QPalette navy = standard;
+  for (const auto role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
+    navy.setColor(role, navy_text);
+  const std::pair<QPalette, QColor> schemes[] = {{standard, Qt::black}, {navy, navy_text}, {dark, Qt::black}};
+  for (const auto& [scheme, text] : schemes) {
     QApplication::setPalette(scheme);
     QApplication::processEvents();  // Qt hands a new palette on to the widgets in posted events
     const QImage shot = window_.grab().toImage();
@@ -135,8 +141,8 @@ TEST_F(frm_main_layout, back_colours_hold_under_any_scheme_while_the_window_foll
       QWidget* widget = Find(row.name);
       EXPECT_EQ(DominantColour(shot, widget->geometry()), ToQColor(row.back))
           << row.name << " under " << scheme_name.toStdString();
-      EXPECT_EQ(widget->palette().color(widget->foregroundRole()), QColor(Qt::black))
-          << row.name << ": text stays readable on its fixed back colour under " << scheme_name.toStdString();
+      EXPECT_EQ(widget->palette().color(widget->foregroundRole()), text)
+          << row.name << ": text readable on its fixed back colour under " << scheme_name.toStdString();
     }
   }
   QApplication::setPalette(standard);

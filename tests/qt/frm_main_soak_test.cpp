@@ -1,6 +1,6 @@
 // Many presses in one window: every press that writes a mask also sets a
 // tooltip and an accessible description, and every message takes them away.
-// Resident memory must end about where it began.
+// A thousand scheme changes follow. Resident memory must end about where it began.
 
 #include <QCoreApplication>
 #include <QPushButton>
@@ -80,6 +80,13 @@ TEST_F(frm_main_soak, ten_thousand_masks_and_a_thousand_messages_keep_memory_fla
     const bool message = is_message(i) && messages < kMessages;
     failed += Press(i, message) ? 0 : 1;
     ++(message ? messages : masks);
+  }
+  const QPalette standard = QApplication::palette();
+  QPalette dark = standard;
+  dark.setColor(QPalette::ButtonText, Qt::white);
+  for (int i = 0; i < 1000; ++i) {
+    QApplication::setPalette(i % 2 == 0 ? dark : standard);  // the window decides its colours at once
+    if (i % 10 == 9) QCoreApplication::processEvents();      // and repaints when Qt gets round to it
   }
   Settle();
   const long after = ResidentKiB();

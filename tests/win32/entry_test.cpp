@@ -3,9 +3,11 @@
 
 #include <algorithm>
 #include <array>
+#include <functional>
 #include <string>
 #include <string_view>
 
+#include "ui/win32/clipboard.h"
 #include "window_driver.h"
 
 namespace morvana::testing_win32 {
@@ -122,6 +124,30 @@ TEST_F(entry, txtSubnet_tooltip_tells_the_network_until_a_hand_edit_or_a_message
 
   DestroyWindow(Window());
   EXPECT_FALSE(IsWindow(tooltips.front())) << "the tooltip goes with the window";
+}
+
+TEST_F(entry, txtSubnet_menu_copies_the_network_by_every_route_until_a_hand_edit) {
+  HWND subnet = Control(ControlId::txtSubnet);
+  const std::pair<const char*, std::function<void()>> routes[] = {
+      {"right-click",
+       [&] { PostMessageW(subnet, WM_RBUTTONUP, 0, MAKELPARAM(10, 5)), PumpMessages(Window()); }},
+      {"Shift+F10", [&] { PressKey(Window(), VK_F10, /*shift=*/true); }},
+      {"Menu key", [&] { PressKey(Window(), VK_APPS); }}};
+  SetBoxes(L"10.0.0.1 10.0.3.5");
+  ASSERT_TRUE(ClickCalculate().empty());
+  SetFocus(subnet);
+  for (const auto& [name, open] : routes) {
+    SetClipboardText(Window(), L"something else");
+    EXPECT_EQ(OpenCatchingMenu(open, L'n'),
+              L"~&Undo|-|~Cu&t|~&Copy|&Paste|~&Delete|-|Select &All|-|Copy &Network 10.0.0.0/22")
+        << name << ": the edit box's items, then the network";
+    EXPECT_EQ(ClipboardText(Window()), L"10.0.0.0/22") << name << ": N chose Copy Network";
+  }
+  PressKey(Window(), '1');
+  const std::wstring edited = Text(ControlId::txtSubnet);
+  EXPECT_TRUE(OpenCatchingMenu(routes[0].second, VK_ESCAPE).ends_with(L"|-|~Copy &Network"))
+      << "greyed, with no network, after a hand edit";
+  EXPECT_EQ(Text(ControlId::txtSubnet), edited) << "Escape closed the menu and changed nothing";
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <array>
 #include <iostream>
 #include <string>
+#include <utility>
 
 #include "ui/win32/wide_text.h"
 #include "window_driver.h"
@@ -44,6 +45,7 @@ DWORD StyleOf(HWND hwnd) {
 struct Paint {
   COLORREF brush;
   COLORREF text_background;
+  COLORREF text;
 };
 Paint PaintOf(HWND window, HWND child, UINT message) {
   HDC dc = CreateCompatibleDC(nullptr);
@@ -51,7 +53,7 @@ Paint PaintOf(HWND window, HWND child, UINT message) {
       SendMessageW(window, message, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(child)));
   LOGBRUSH logbrush{};
   GetObjectW(brush, sizeof logbrush, &logbrush);
-  const Paint paint{logbrush.lbColor, GetBkColor(dc)};
+  const Paint paint{logbrush.lbColor, GetBkColor(dc), GetTextColor(dc)};
   DeleteDC(dc);
   return paint;
 }
@@ -176,6 +178,34 @@ TEST_F(frm_main, labels_paint_white_and_boxes_light_grey) {
     EXPECT_EQ(paint.brush, c.expected) << c.name << ": background brush";
     EXPECT_EQ(paint.text_background, c.expected) << c.name << ": behind the text";
   }
+}
+
+TEST_F(frm_main, a_scheme_change_while_open_keeps_labels_and_boxes_readable) {
+  const auto saved = ColourScheme();
+  constexpr COLORREF white = RGB(255, 255, 255), grey = RGB(0xE0, 0xE0, 0xE0), navy = RGB(0, 0, 128),
+                     black = 0;
+  struct Case {
+    const char* name;
+    COLORREF back, text;  // the scheme's
+    bool high_contrast;
+    std::array<COLORREF, 4> painted;  // label back and text, box back and text
+  };
+  const Case cases[] = {
+      {"navy on light yellow", RGB(255, 255, 224), navy, false, {white, navy, grey, navy}},
+      {"white on black", black, white, false, {white, black, grey, black}},
+      {"white on black, High Contrast", black, white, true, {black, white, black, white}},
+      {"standard", white, black, false, {white, black, grey, black}},
+  };
+  for (const Case& c : cases) {
+    SetColourScheme({c.back, c.text});
+    if (std::exchange(high_contrast_on, c.high_contrast) != c.high_contrast) {
+      SendMessageW(Window(), WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
+    }
+    const Paint label = PaintOf(Window(), Control(ControlId::Label4), WM_CTLCOLORSTATIC);
+    const Paint box = PaintOf(Window(), Control(ControlId::txtSubnet), WM_CTLCOLOREDIT);
+    EXPECT_EQ((std::array{label.brush, label.text, box.brush, box.text}), c.painted) << c.name;
+  }
+  SetColourScheme(saved);
 }
 
 TEST_F(frm_main, starts_empty_with_the_caret_in_txtFromFirstOctet) {

@@ -176,7 +176,7 @@ std::int64_t PrivateBytes() {
                                                               : counters.PagefileUsage);
 }
 
-TEST_F(presses, memory_and_gui_objects_hold_over_10000_masks_and_1000_messages) {
+TEST_F(presses, memory_and_gui_objects_hold_over_10000_masks_1000_messages_and_1000_schemes) {
   HWND button = Control(ControlId::cmdCalculateSubnet);
   Fill({L"10", L"0", L"0", L"1"}, {L"10", L"0", L"0", L"0"});
   // Press i stops at a blank box when i % 11 is 10; the others write masks
@@ -200,12 +200,18 @@ TEST_F(presses, memory_and_gui_objects_hold_over_10000_masks_and_1000_messages) 
   const auto start = std::chrono::steady_clock::now();
   std::size_t messages = 0;
   for (int first = 100; first < 11100; first += 110) messages += press_range(first, 110);
+  const auto saved = ColourScheme();  // 1,000 scheme changes, and a repaint after each
+  for (int i = 0; i < 1000; ++i) {
+    SetColourScheme(i % 2 == 0 ? std::array{RGB(0, 0, 0), RGB(255, 255, 255)} : saved);
+    PumpMessages(Window());
+  }
+  SetColourScheme(saved);
 
   const std::chrono::duration<double> seconds = std::chrono::steady_clock::now() - start;
   const std::int64_t growth = PrivateBytes() - memory_before;
   const DWORD gdi_after = GetGuiResources(self, GR_GDIOBJECTS);
   const DWORD user_after = GetGuiResources(self, GR_USEROBJECTS);
-  std::cout << "[ soak     ] 11000 presses in " << seconds.count() << " s; private bytes "
+  std::cout << "[ soak     ] 11000 presses, 1000 schemes in " << seconds.count() << " s; private bytes "
             << memory_before / 1024 << " KB -> " << (memory_before + growth) / 1024 << " KB; GDI "
             << gdi_before << " -> " << gdi_after << ", USER " << user_before << " -> " << user_after << "\n";
   EXPECT_EQ(messages, 1000u) << "one press in eleven stops at a message";

@@ -95,6 +95,42 @@ std::vector<SeenMessageBox> PressCatchingMessageBoxes(HWND window, const std::fu
   return seen;
 }
 
+std::wstring OpenCatchingMenu(const std::function<void()>& open, wchar_t key) {
+  const DWORD ui_thread = GetCurrentThreadId();
+  std::atomic<bool> opened{false};
+  std::wstring seen;
+  std::thread catcher([&] {
+    HWND popup = nullptr;
+    for (; !opened && (popup == nullptr || !IsWindowVisible(popup)); Sleep(2)) {
+      popup = FindWindowW(L"#32768", nullptr);
+    }
+    if (popup == nullptr || GetWindowThreadProcessId(popup, nullptr) != ui_thread) return;
+    const auto menu = reinterpret_cast<HMENU>(SendMessageW(popup, MN_GETHMENU, 0, 0));
+    for (UINT i = 0; i < static_cast<UINT>(GetMenuItemCount(menu)); ++i) {
+      std::array<wchar_t, 128> caption{};
+      GetMenuStringW(menu, i, caption.data(), static_cast<int>(caption.size()), MF_BYPOSITION);
+      const bool greyed = (GetMenuState(menu, i, MF_BYPOSITION) & MF_GRAYED) != 0;
+      seen += (i > 0 ? L"|" : L"") +
+              (caption[0] == 0 ? L"-" : (greyed ? L"~" : L"") + std::wstring(caption.data()));
+    }
+    PostMessageW(popup, key == VK_ESCAPE ? WM_KEYDOWN : WM_CHAR, key, 1);
+  });
+  open();
+  opened = true;
+  catcher.join();
+  return seen;
+}
+
+constexpr std::array<int, 2> kSchemeElements{COLOR_WINDOW, COLOR_WINDOWTEXT};
+
+std::array<COLORREF, 2> ColourScheme() {
+  return {GetSysColor(kSchemeElements[0]), GetSysColor(kSchemeElements[1])};
+}
+
+void SetColourScheme(std::array<COLORREF, 2> window_and_text) {
+  SetSysColors(kSchemeElements.size(), kSchemeElements.data(), window_and_text.data());
+}
+
 void PumpMessages(HWND window) {
   MSG message{};
   while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) ProcessMessage(window, message);
@@ -108,8 +144,9 @@ void PressKey(HWND window, WPARAM key, bool shift, bool ctrl) {
   state[VK_CONTROL] = ctrl ? 0x80 : 0;
   SetKeyboardState(state.data());
   HWND target = GetFocus();
-  PostMessageW(target, WM_KEYDOWN, key, 1);
-  PostMessageW(target, WM_KEYUP, key, static_cast<LPARAM>(0xC0000001));
+  const bool system_key = key == VK_F10;  // the keyboard sends F10 as a system key
+  PostMessageW(target, system_key ? WM_SYSKEYDOWN : WM_KEYDOWN, key, 1);
+  PostMessageW(target, system_key ? WM_SYSKEYUP : WM_KEYUP, key, static_cast<LPARAM>(0xC0000001));
   PumpMessages(window);
   SetKeyboardState(saved.data());
 }
@@ -145,7 +182,7 @@ std::wstring TooltipText(HWND tooltip, HWND owner, HWND tool_window) {
 }
 
 void WindowTest::SetUp() {
-  frm_ = std::make_unique<frmMain>();
+  frm_ = std::make_unique<frmMain>(+[] { return high_contrast_on; });
   ASSERT_TRUE(frm_->Create(GetModuleHandleW(nullptr))) << "frmMain could not be created";
   frm_->Show(SW_SHOWNORMAL);
   SetForegroundWindow(Window());

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <functional>
 #include <memory>
 #include <string>
@@ -29,6 +30,19 @@ struct SeenMessageBox {
 // Runs `press` on this thread while a second thread records and dismisses
 // (with OK) every message box owned by `window` until the press returns.
 std::vector<SeenMessageBox> PressCatchingMessageBoxes(HWND window, const std::function<void()>& press);
+
+// Runs `open` while a second thread waits for the menu it opens and types
+// `key` into it (an accelerator, or VK_ESCAPE). Returns the items as they
+// stood, "|" between them: "-" for a separator, "~" before a greyed item.
+std::wstring OpenCatchingMenu(const std::function<void()>& open, wchar_t key);
+
+// The session's window colour and the text on it, as a colour scheme sets
+// them; setting them sends WM_SYSCOLORCHANGE.
+[[nodiscard]] std::array<COLORREF, 2> ColourScheme();
+void SetColourScheme(std::array<COLORREF, 2> window_and_text);
+
+// What frmMain's High Contrast seam answers in these tests.
+inline bool high_contrast_on = false;
 
 // Dispatches everything queued for this thread through ProcessMessage.
 void PumpMessages(HWND window);

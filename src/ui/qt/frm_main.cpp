@@ -1,7 +1,12 @@
 #include "ui/qt/frm_main.h"
 
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QIcon>
+#include <QKeyEvent>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPalette>
 #include <QPointer>
@@ -10,6 +15,7 @@
 #include <initializer_list>
 #include <vector>
 
+#include "ui/control_colours.h"
 #include "ui/qt/fonts.h"
 #include "ui/qt/qt_text.h"
 
@@ -21,6 +27,11 @@ constexpr int kLayoutDpi = 96;
 
 QColor ToQColor(layout::Colour colour) {
   return {colour.red, colour.green, colour.blue};
+}
+
+layout::Colour FromQColor(const QColor& colour) {
+  return {static_cast<std::uint8_t>(colour.red()), static_cast<std::uint8_t>(colour.green()),
+          static_cast<std::uint8_t>(colour.blue())};
 }
 
 std::size_t RowOf(layout::ControlId id) {
@@ -36,12 +47,36 @@ Qt::Alignment HorizontalAlignment(layout::TextAlign align) {
   return align == layout::TextAlign::Centre ? Qt::AlignHCenter : Qt::AlignLeft;
 }
 
-// The back colour is fixed whatever the colour scheme, so the text colour is
-// fixed with it: light text from a dark scheme would vanish on white.
-QPalette FixedColours(QPalette::ColorRole back_role, QPalette::ColorRole text_role, layout::Colour back) {
-  QPalette colours;
-  colours.setColor(back_role, ToQColor(back));
-  colours.setColor(text_role, Qt::black);
+// The roles a control of each kind paints its back and text with.
+struct Roles {
+  QPalette::ColorRole back;
+  QPalette::ColorRole text;
+};
+Roles RolesOf(layout::ControlKind kind) {
+  switch (kind) {
+    case layout::ControlKind::Label:
+      return {QPalette::Window, QPalette::WindowText};
+    case layout::ControlKind::TextBox:
+      return {QPalette::Base, QPalette::Text};
+    case layout::ControlKind::Button:
+      return {QPalette::Button, QPalette::ButtonText};
+  }
+  return {QPalette::Window, QPalette::WindowText};
+}
+
+// The table's back colour, and text that stays readable on it under the
+// scheme: light text from a dark scheme would vanish on white. Qt knows no
+// High Contrast of its own.
+QPalette ControlColours(const QPalette& scheme, const layout::Control& control) {
+  const Roles roles = RolesOf(control.kind);
+  const layout::Colour scheme_text = FromQColor(scheme.color(roles.text));
+  const QPalette::ColorRole pair_back =
+      control.kind == layout::ControlKind::Button ? roles.back : QPalette::Base;
+  const ColourPair draw =
+      ColoursToDrawWith(control.back, scheme_text, {FromQColor(scheme.color(pair_back)), scheme_text}, false);
+  QPalette colours;  // only these two roles are the control's own; the rest follow the window
+  colours.setColor(roles.back, ToQColor(draw.back));
+  colours.setColor(roles.text, ToQColor(draw.text));
   return colours;
 }
 
@@ -69,12 +104,14 @@ FrmMain::FrmMain(QWidget* parent) : QWidget(parent, Qt::Window) {
 
   ApplyFonts();
   SetTabOrder();
+  ApplyColours();
 
   for (QLineEdit* box : std::initializer_list<QLineEdit*>{
            txtFromFirstOctet, txtFromSecondOctet, txtFromThirdOctet, txtFromFourthOctet, txtToFirstOctet,
            txtToSecondOctet, txtToThirdOctet, txtToFourthOctet, txtSubnet}) {
     // The button is the window's default: Enter in any box presses it.
     connect(box, &QLineEdit::returnPressed, cmdCalculateSubnet, &QPushButton::click);
+    box->installEventFilter(this);  // Shift+F10, and txtSubnet's menu
   }
   connect(cmdCalculateSubnet, &QPushButton::clicked, this, [this] { command_.Run(); });
   // A hand edit makes txtSubnet's text the user's own: the network no longer fits it.
@@ -106,6 +143,52 @@ void FrmMain::DescribeSubnet(std::string_view description) {
   txtSubnet->setAccessibleDescription(ToQString(description));
 }
 
+void FrmMain::changeEvent(QEvent* event) {
+  // The scheme changed: the text colours are decided again from it.
+  if (event->type() == QEvent::PaletteChange) ApplyColours();
+  QWidget::changeEvent(event);
+}
+
+bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
+  auto* box = qobject_cast<QLineEdit*>(watched);
+  if (box == nullptr) return QWidget::eventFilter(watched, event);
+  // Shift+F10 opens a box's context menu as the Menu key does; Qt's line
+  // edits leave it unanswered.
+  if (event->type() == QEvent::KeyPress) {
+    const auto* key = static_cast<const QKeyEvent*>(event);
+    if (key->key() != Qt::Key_F10 || key->modifiers() != Qt::ShiftModifier) return false;
+    const QPoint at = box->inputMethodQuery(Qt::ImCursorRectangle).toRect().center();  // at the caret
+    QContextMenuEvent open(QContextMenuEvent::Keyboard, at, box->mapToGlobal(at));
+    QCoreApplication::sendEvent(box, &open);
+    return true;
+  }
+  if (event->type() == QEvent::ContextMenu && box == txtSubnet) {
+    ShowSubnetMenu(static_cast<const QContextMenuEvent*>(event)->globalPos());
+    return true;
+  }
+  return false;
+}
+
+// QLineEdit's own menu, then the network that the tooltip names.
+void FrmMain::ShowSubnetMenu(const QPoint& global_position) {
+  QMenu* menu = txtSubnet->createStandardContextMenu();
+  menu->addSeparator();
+  const std::string description = txtSubnet->toolTip().toStdString();
+  QAction* copy = menu->addAction(ToQString(CopyNetworkCaption(description)));
+  copy->setObjectName(QStringLiteral("copy-network"));
+  const QString network = ToQString(DescribedNetwork(description));
+  copy->setEnabled(!network.isEmpty());
+  connect(copy, &QAction::triggered, this, [network] { QGuiApplication::clipboard()->setText(network); });
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  menu->popup(global_position);
+}
+
+void FrmMain::ApplyColours() {
+  for (const layout::Control& control : layout::kControls) {
+    ControlWidget(control.id)->setPalette(ControlColours(palette(), control));
+  }
+}
+
 QLabel* FrmMain::CreateLabel(layout::ControlId id) {
   const layout::Control& control = layout::ControlFor(id);
   auto* label = new QLabel(ToQString(control.caption), this);
@@ -116,7 +199,6 @@ QLabel* FrmMain::CreateLabel(layout::ControlId id) {
   // Without a role of its own a child paints with its parent's, Base here.
   label->setBackgroundRole(QPalette::Window);
   label->setAutoFillBackground(true);
-  label->setPalette(FixedColours(QPalette::Window, QPalette::WindowText, control.back));
   return label;
 }
 
@@ -141,7 +223,6 @@ void FrmMain::SetUpTextBox(QLineEdit* box, layout::ControlId id) {
   // A 15-pixel box has room for one line of its font and no more: no frame.
   box->setFrame(false);
   box->setAccessibleName(ToQString(control.accessible_name));
-  box->setPalette(FixedColours(QPalette::Base, QPalette::Text, control.back));
 }
 
 WrappedCaptionButton* FrmMain::CreateButton(layout::ControlId id) {
@@ -149,7 +230,6 @@ WrappedCaptionButton* FrmMain::CreateButton(layout::ControlId id) {
   auto* button = new WrappedCaptionButton(ToQString(control.caption), this);
   PlaceControl(button, id);
   button->setAccessibleName(ToQString(control.accessible_name));
-  button->setPalette(FixedColours(QPalette::Button, QPalette::ButtonText, control.back));
   return button;
 }
 

@@ -6,7 +6,10 @@
 // in any box, runs the Calculate command to its end before the next event.
 // The command sees the window through a DescribingView, which also hands the
 // covering network to DescribeSubnet. The octet boxes route their keys and
-// pastes to the shared entry rules; the window applies the answers.
+// pastes to the shared entry rules; the window applies the answers. Text
+// colours follow the shared colour rule, decided again on a palette change.
+// txtSubnet's context menu adds "Copy &Network"; Shift+F10 opens the menu of
+// every box.
 
 #include <QLabel>
 #include <QLineEdit>
@@ -38,6 +41,10 @@ class FrmMain final : public QWidget, public MainWindowView, public SubnetDescri
   // txtSubnet's tooltip and accessible description; empty removes both.
   void DescribeSubnet(std::string_view description) override;
 
+ protected:
+  void changeEvent(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   QLabel* CreateLabel(layout::ControlId id);
   QLineEdit* CreateTextBox(layout::ControlId id);
@@ -51,6 +58,8 @@ class FrmMain final : public QWidget, public MainWindowView, public SubnetDescri
   void ApplyFonts();
   [[nodiscard]] bool CaptionFits(const QWidget* widget) const;
   void SetTabOrder();
+  void ApplyColours();
+  void ShowSubnetMenu(const QPoint& global_position);
 
   // Every control by its row in the table; filled as the controls are made.
   std::array<QWidget*, layout::kControlCount> controls_{};

@@ -2,9 +2,11 @@
 
 #include <QAction>
 #include <QContextMenuEvent>
+#include <QDropEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMimeData>
 #include <QMouseEvent>
 
 #include <utility>
@@ -49,6 +51,16 @@ void OctetLineEdit::contextMenuEvent(QContextMenuEvent* event) {
   }
   menu->setAttribute(Qt::WA_DeleteOnClose);
   menu->popup(event->globalPos());
+}
+
+void OctetLineEdit::dropEvent(QDropEvent* event) {
+  const QMimeData* dropped = event->mimeData();
+  if (!isReadOnly() && dropped->hasText() && Took(TextPasted(box_, dropped->text().toStdString()))) {
+    event->setDropAction(Qt::CopyAction);  // the source keeps its text
+    event->accept();
+    return;
+  }
+  QLineEdit::dropEvent(event);
 }
 
 EntryAction OctetLineEdit::ActionForKey(const QKeyEvent* event) const {

@@ -14,7 +14,8 @@ namespace morvana {
 // rules, and an answer that takes the event goes to the window, which holds
 // the other boxes. Any other event, or one the rules leave alone, gets
 // QLineEdit's own handling. Pastes are caught before QLineEdit's paste runs,
-// since that cuts the text at the box's four characters.
+// since that cuts the text at the box's four characters. A text dropped on
+// the box is a paste of that text.
 class OctetLineEdit final : public QLineEdit {
   Q_OBJECT
 
@@ -27,6 +28,7 @@ class OctetLineEdit final : public QLineEdit {
   void keyPressEvent(QKeyEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   [[nodiscard]] EntryAction ActionForKey(const QKeyEvent* event) const;

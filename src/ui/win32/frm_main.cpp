@@ -4,10 +4,11 @@
 #include <oleacc.h>
 
 #include <cmath>
-#include <cwchar>
 #include <optional>
 
+#include "ui/win32/clipboard.h"
 #include "ui/win32/resource_ids.h"
+#include "ui/win32/subnet_menu.h"
 #include "ui/win32/wide_text.h"
 
 namespace morvana {
@@ -18,6 +19,15 @@ using layout::ControlKind;
 
 COLORREF ColourRef(layout::Colour colour) {
   return RGB(colour.red, colour.green, colour.blue);
+}
+
+layout::Colour SystemColour(int index) {
+  const COLORREF colour = GetSysColor(index);
+  return {GetRValue(colour), GetGValue(colour), GetBValue(colour)};
+}
+
+std::size_t RowOf(const layout::Control& control) {
+  return static_cast<std::size_t>(&control - layout::kControls.data());
 }
 
 RECT PixelRect(const layout::TwipsRect& twips, UINT dpi) {
@@ -97,23 +107,14 @@ TOOLINFOW SubnetTool(HWND window, HWND subnet) {
   return tool;
 }
 
-// The clipboard's text, or nothing when it holds none or another program
-// keeps it open.
-std::optional<std::wstring> ClipboardText(HWND owner) {
-  if (!IsClipboardFormatAvailable(CF_UNICODETEXT) || !OpenClipboard(owner)) return std::nullopt;
-  std::optional<std::wstring> text;
-  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-    if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
-      // Bounded by the block: the terminating zero is the other program's to write.
-      text.emplace(chars, wcsnlen(chars, GlobalSize(data) / sizeof(wchar_t)));
-      GlobalUnlock(data);
-    }
-  }
-  CloseClipboard();
-  return text;
-}
-
 }  // namespace
+
+bool SystemHighContrast() {
+  HIGHCONTRASTW high_contrast{};
+  high_contrast.cbSize = sizeof high_contrast;
+  return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof high_contrast, &high_contrast, 0) &&
+         (high_contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
+}
 
 UniqueFont CreateLayoutFont(const layout::Font& font, UINT dpi) {
   const int height =
@@ -133,6 +134,10 @@ bool frmMain::Create(HINSTANCE instance) {
   const std::wstring title = WideFromUtf8(layout::kApplicationTitle);
   return CreateWindowExW(0, kClassName, title.c_str(), kStyle, CW_USEDEFAULT, CW_USEDEFAULT, size.cx, size.cy,
                          nullptr, nullptr, instance, this) != nullptr;
+}
+
+frmMain::~frmMain() {
+  if (Window() != nullptr) DestroyWindow(Window());
 }
 
 void frmMain::Show(int show_command) {
@@ -224,7 +229,7 @@ void frmMain::DescribeSubnet(std::string_view description) {
                                    PROPID_ACC_DESCRIPTION, text.c_str());
     }
   }
-  subnet_described_ = !text.empty();
+  subnet_description_ = description;
 }
 
 LRESULT frmMain::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
@@ -239,7 +244,7 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       // Typed, pasted or cut by hand, txtSubnet no longer shows what the
       // description tells.
       if (LOWORD(wparam) == ChildId(ControlId::txtSubnet) && HIWORD(wparam) == EN_CHANGE &&
-          !writing_subnet_ && subnet_described_) {
+          !writing_subnet_ && !subnet_description_.empty()) {
         DescribeSubnet({});
       }
       // Some dialog managers (Wine's) take the default look off the button
@@ -257,6 +262,12 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORBTN:
       return OnControlColour(message, wparam, lparam);
+    case WM_SYSCOLORCHANGE:
+      OnSchemeChange();
+      return 0;
+    case WM_SETTINGCHANGE:
+      if (wparam == SPI_SETHIGHCONTRAST) OnSchemeChange();
+      break;
     case WM_ACTIVATE:
       OnActivate(wparam);
       return 0;
@@ -281,8 +292,7 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_NCDESTROY:  // the controls are gone: nothing uses the fonts any more
       label_font_.reset();
       box_font_.reset();
-      white_brush_.reset();
-      grey_brush_.reset();
+      brushes_.clear();
       break;
     default:
       break;
@@ -291,8 +301,7 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
 }
 
 bool frmMain::OnCreate() {
-  white_brush_.reset(CreateSolidBrush(ColourRef(layout::kWhite)));
-  grey_brush_.reset(CreateSolidBrush(ColourRef(layout::kLightGrey)));
+  DecideColours();
   const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(Window(), GWLP_HINSTANCE));
   for (const layout::Control* control : layout::TabOrder()) {
     const std::wstring caption = WideFromUtf8(control->caption);
@@ -305,6 +314,9 @@ bool frmMain::OnCreate() {
     if (OctetBoxOf(control->id)) {  // the subclass id names the box
       SetWindowSubclass(member, &OctetBoxProc, static_cast<UINT_PTR>(control->id),
                         reinterpret_cast<DWORD_PTR>(this));
+    }
+    if (control->id == ControlId::txtSubnet) {
+      SetWindowSubclass(member, &SubnetBoxProc, 0, reinterpret_cast<DWORD_PTR>(this));
     }
   }
   focus_ = txtFromFirstOctet;
@@ -347,9 +359,48 @@ LRESULT frmMain::OnControlColour(UINT message, WPARAM wparam, LPARAM lparam) {
   const LRESULT standard = DefWindowProcW(Window(), message, wparam, lparam);
   const layout::Control* control = ControlOf(reinterpret_cast<HWND>(lparam));
   if (control == nullptr) return standard;
-  SetBkColor(reinterpret_cast<HDC>(wparam), ColourRef(control->back));
-  HBRUSH brush = control->back == layout::kLightGrey ? grey_brush_.get() : white_brush_.get();
-  return reinterpret_cast<LRESULT>(brush);
+  const ColourPair& colours = colours_.at(RowOf(*control));
+  auto* dc = reinterpret_cast<HDC>(wparam);
+  // The push button draws its face and caption in the system's button
+  // colours, readable under every scheme; only its surround is ours.
+  if (control->kind != ControlKind::Button) SetTextColor(dc, ColourRef(colours.text));
+  SetBkColor(dc, ColourRef(colours.back));
+  return reinterpret_cast<LRESULT>(BrushFor(colours.back));
+}
+
+void frmMain::DecideColours() {
+  const layout::Colour window = SystemColour(COLOR_WINDOW);
+  const layout::Colour window_text = SystemColour(COLOR_WINDOWTEXT);
+  const bool high_contrast = high_contrast_();
+  brushes_.clear();
+  for (const layout::Control& control : layout::kControls) {
+    ColourPair& colours = colours_.at(RowOf(control));
+    colours = control.kind == ControlKind::Button
+                  ? ColourPair{control.back, SystemColour(COLOR_BTNTEXT)}
+                  : ColoursToDrawWith(control.back, window_text, {window, window_text}, high_contrast);
+    if (BrushFor(colours.back) == nullptr) {
+      brushes_.emplace_back(colours.back, UniqueBrush(CreateSolidBrush(ColourRef(colours.back))));
+    }
+  }
+}
+
+HBRUSH frmMain::BrushFor(layout::Colour colour) const {
+  for (const auto& [back, brush] : brushes_) {
+    if (back == colour) return brush.get();
+  }
+  return nullptr;
+}
+
+// A new scheme, or High Contrast switched: the controls cache nothing of our
+// colours, so deciding again and repainting is enough. The common controls
+// keep system colours of their own and hear of the change from us.
+void frmMain::OnSchemeChange() {
+  DecideColours();
+  for (const layout::Control& control : layout::kControls) {
+    SendMessageW(ControlWindow(control.id), WM_SYSCOLORCHANGE, 0, 0);
+  }
+  SendMessageW(subnet_tooltip_, WM_SYSCOLORCHANGE, 0, 0);
+  RedrawWindow(Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 void frmMain::ScaleTo(UINT dpi) {
@@ -397,6 +448,36 @@ void frmMain::CreateSubnetTooltip(HINSTANCE instance) {
   tool.lpszText = const_cast<wchar_t*>(L"");
   SendMessageW(subnet_tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
   SendMessageW(subnet_tooltip_, TTM_ACTIVATE, FALSE, 0);
+}
+
+// txtSubnet's subclass: its context menu, however it is asked for, is ours.
+LRESULT CALLBACK frmMain::SubnetBoxProc(HWND box, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR id,
+                                        DWORD_PTR self) {
+  const bool menu_key = wparam == VK_APPS || (wparam == VK_F10 && GetKeyState(VK_SHIFT) < 0 &&
+                                              GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_MENU) >= 0);
+  switch (message) {
+    case WM_CONTEXTMENU:
+      ShowSubnetMenu(box, lparam, reinterpret_cast<frmMain*>(self)->subnet_description_);
+      return 0;
+    // The edit control leaves Shift+F10 and the Menu key unanswered; they
+    // open the menu as from the keyboard. Their releases are taken too, so
+    // that nothing opens it a second time.
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+      if (!menu_key) break;
+      SendMessageW(box, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(box), -1);
+      return 0;
+    case WM_KEYUP:
+    case WM_SYSKEYUP:
+      if (menu_key) return 0;
+      break;
+    case WM_NCDESTROY:
+      RemoveWindowSubclass(box, &SubnetBoxProc, id);
+      break;
+    default:
+      break;
+  }
+  return DefSubclassProc(box, message, wparam, lparam);
 }
 
 // The octet boxes' subclass: '.', Backspace and every paste go to the shared

@@ -13,15 +13,21 @@
 //   '.', Backspace, a paste (Ctrl+V, Shift+Insert, menu) in an octet box
 //             -> the octet boxes' subclass -> octet_entry's decision -> box texts, focus
 //   EN_CHANGE of txtSubnet by hand -> DescribeSubnet("")
+//   right-click, Shift+F10 or the Menu key on txtSubnet -> its own menu, with "Copy &Network"
+//   WM_SYSCOLORCHANGE, High Contrast switched -> colours decided again, everything repainted
 //   WM_DPICHANGED -> fonts and rectangles again from twips at the new DPI
 //   close     -> WM_DESTROY posts the quit message; fonts and brushes go at WM_NCDESTROY
 
+#include <array>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <type_traits>
+#include <utility>
+#include <vector>
 
 #include "ui/calculate_command.h"
+#include "ui/control_colours.h"
 #include "ui/layout.h"
 #include "ui/main_window_view.h"
 #include "ui/octet_entry.h"
@@ -41,14 +47,20 @@ using UniqueBrush = std::unique_ptr<std::remove_pointer_t<HBRUSH>, GdiObjectDele
 // 8.25 pt is 11 pixels at 96 DPI.
 [[nodiscard]] UniqueFont CreateLayoutFont(const layout::Font& font, UINT dpi);
 
+// Whether the user has High Contrast on. A seam: tests stand in for the
+// system, which cannot be switched into High Contrast under Wine.
+using HighContrastQuery = bool (*)();
+[[nodiscard]] bool SystemHighContrast();
+
 class frmMain final : public BaseWindow<frmMain>, public MainWindowView, public SubnetDescriptionView {
  public:
   static constexpr const wchar_t* kClassName = L"frmMain";
   // A fixed frame with a minimise button: the layout does not follow a resize.
   static constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 
-  frmMain() = default;
-  ~frmMain() override = default;
+  explicit frmMain(HighContrastQuery high_contrast = &SystemHighContrast) : high_contrast_(high_contrast) {}
+  // Destroys the window while the members its last messages use still live.
+  ~frmMain() override;
   frmMain(const frmMain&) = delete;
   frmMain& operator=(const frmMain&) = delete;
   frmMain(frmMain&&) = delete;
@@ -79,10 +91,16 @@ class frmMain final : public BaseWindow<frmMain>, public MainWindowView, public 
   void OnActivate(WPARAM wparam);
   void OnDestroy();
   LRESULT OnControlColour(UINT message, WPARAM wparam, LPARAM lparam);
+  // The colours each control draws with under the scheme as it is now.
+  void DecideColours();
+  void OnSchemeChange();
+  [[nodiscard]] HBRUSH BrushFor(layout::Colour colour) const;
   void ScaleTo(UINT dpi);
   void NameControlsForAccessibility();
   void CreateSubnetTooltip(HINSTANCE instance);
 
+  static LRESULT CALLBACK SubnetBoxProc(HWND box, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR id,
+                                        DWORD_PTR self);
   static LRESULT CALLBACK OctetBoxProc(HWND box, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR id,
                                        DWORD_PTR self);
   // True when the decision took the message from the box.
@@ -98,14 +116,15 @@ class frmMain final : public BaseWindow<frmMain>, public MainWindowView, public 
   UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
   UniqueFont label_font_;
   UniqueFont box_font_;
-  UniqueBrush white_brush_;
-  UniqueBrush grey_brush_;
+  HighContrastQuery high_contrast_;
+  std::array<ColourPair, layout::kControlCount> colours_{};      // by table row
+  std::vector<std::pair<layout::Colour, UniqueBrush>> brushes_;  // one per back colour in use
   HWND focus_ = nullptr;  // the control that had the focus when the window was last active
 
   IAccPropServices* annotations_ = nullptr;  // accessible names and txtSubnet's description
   HWND subnet_tooltip_ = nullptr;            // owned by the window, one tool: txtSubnet
   bool writing_subnet_ = false;              // txtSubnet's EN_CHANGE comes from SetSubnetText
-  bool subnet_described_ = false;
+  std::string subnet_description_;           // what txtSubnet's tooltip says now
 
   HWND Label4 = nullptr;
   HWND Label3 = nullptr;

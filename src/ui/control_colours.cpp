@@ -1,0 +1,34 @@
+#include "ui/control_colours.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace morvana {
+namespace {
+
+double Linear(std::uint8_t channel) {
+  const double c = channel / 255.0;
+  return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+}
+
+double RelativeLuminance(layout::Colour colour) {
+  return 0.2126 * Linear(colour.red) + 0.7152 * Linear(colour.green) + 0.0722 * Linear(colour.blue);
+}
+
+}  // namespace
+
+double ContrastRatio(layout::Colour a, layout::Colour b) {
+  const double la = RelativeLuminance(a);
+  const double lb = RelativeLuminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+ColourPair ColoursToDrawWith(layout::Colour table_back, layout::Colour scheme_text, ColourPair scheme_pair,
+                             bool high_contrast) {
+  if (high_contrast) return scheme_pair;
+  constexpr layout::Colour kBlack{0, 0, 0};
+  const bool readable = ContrastRatio(scheme_text, table_back) >= kMinimumTextContrast;
+  return {table_back, readable ? scheme_text : kBlack};
+}
+
+}  // namespace morvana

@@ -1,0 +1,31 @@
+#pragma once
+
+// Which colours a control draws with under the user's colour scheme. The
+// table fixes the back colours of the labels and boxes, so the text colour
+// must be chosen to stay readable on them: a light scheme text would vanish
+// on white. Under High Contrast the scheme's own pair wins over the table.
+
+#include "ui/layout.h"
+
+namespace morvana {
+
+struct ColourPair {
+  layout::Colour back;
+  layout::Colour text;
+  friend constexpr bool operator==(const ColourPair&, const ColourPair&) = default;
+};
+
+// Below this ratio text on a back colour counts as unreadable (normal-size text).
+inline constexpr double kMinimumTextContrast = 4.5;
+
+// The contrast ratio of two sRGB colours, from the relative luminance of
+// each: 1 for equal colours, 21 for black on white.
+[[nodiscard]] double ContrastRatio(layout::Colour a, layout::Colour b);
+
+// table_back: the control's back colour in the layout table.
+// scheme_text: the scheme's text colour for that kind of control.
+// scheme_pair: the scheme's own back and text colours for it.
+[[nodiscard]] ColourPair ColoursToDrawWith(layout::Colour table_back, layout::Colour scheme_text,
+                                           ColourPair scheme_pair, bool high_contrast);
+
+}  // namespace morvana

@@ -1,0 +1,42 @@
+#include "ui/win32/clipboard.h"
+
+#include <cstring>
+#include <cwchar>
+
+namespace morvana {
+
+std::optional<std::wstring> ClipboardText(HWND owner) {
+  if (!IsClipboardFormatAvailable(CF_UNICODETEXT) || !OpenClipboard(owner)) return std::nullopt;
+  std::optional<std::wstring> text;
+  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+    if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
+      // Bounded by the block: the terminating zero is the other program's to write.
+      text.emplace(chars, wcsnlen(chars, GlobalSize(data) / sizeof(wchar_t)));
+      GlobalUnlock(data);
+    }
+  }
+  CloseClipboard();
+  return text;
+}
+
+bool PutTextOnClipboard(HWND owner, std::wstring_view text) {
+  const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+  if (memory == nullptr) return false;
+  auto* chars = static_cast<wchar_t*>(GlobalLock(memory));
+  std::memcpy(chars, text.data(), text.size() * sizeof(wchar_t));
+  chars[text.size()] = L'\0';
+  GlobalUnlock(memory);
+  if (!OpenClipboard(owner)) {
+    GlobalFree(memory);
+    return false;
+  }
+  EmptyClipboard();
+  // Once set, the memory is the clipboard's.
+  const bool placed = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
+  CloseClipboard();
+  if (!placed) GlobalFree(memory);
+  return placed;
+}
+
+}  // namespace morvana

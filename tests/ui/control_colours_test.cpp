@@ -1,0 +1,39 @@
+#include "ui/control_colours.h"
+
+#include <gtest/gtest.h>
+
+namespace morvana {
+namespace {
+
+using layout::Colour;
+using layout::kLightGrey;
+using layout::kWhite;
+
+TEST(control_colours, text_stays_readable_on_the_white_labels_and_light_grey_boxes) {
+  constexpr Colour kBlack{0, 0, 0};
+  constexpr Colour kNavy{0, 0, 128};
+  constexpr Colour kMidGrey{0x70, 0x70, 0x70};  // 4.9:1 on white, 3.8:1 on light grey
+  struct Case {
+    const char* name;
+    ColourPair scheme;  // the scheme's window colour and its text
+    bool high_contrast;
+    ColourPair label;  // what a white label draws with
+    ColourPair box;    // what a light grey box draws with
+  };
+  const Case cases[] = {
+      {"standard", {kWhite, kBlack}, false, {kWhite, kBlack}, {kLightGrey, kBlack}},
+      {"white on black", {kBlack, kWhite}, false, {kWhite, kBlack}, {kLightGrey, kBlack}},
+      {"white on black, High Contrast", {kBlack, kWhite}, true, {kBlack, kWhite}, {kBlack, kWhite}},
+      {"navy on light yellow", {{255, 255, 224}, kNavy}, false, {kWhite, kNavy}, {kLightGrey, kNavy}},
+      {"mid grey reads on white only", {kWhite, kMidGrey}, false, {kWhite, kMidGrey}, {kLightGrey, kBlack}},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(ColoursToDrawWith(kWhite, c.scheme.text, c.scheme, c.high_contrast), c.label)
+        << c.name << ": label";
+    EXPECT_EQ(ColoursToDrawWith(kLightGrey, c.scheme.text, c.scheme, c.high_contrast), c.box)
+        << c.name << ": box";
+  }
+}
+
+}  // namespace
+}  // namespace morvana
