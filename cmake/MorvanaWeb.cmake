@@ -21,9 +21,10 @@ function(morvana_web_program target)
 endfunction()
 
 # morvana_web_page(<target> <page.html> SOURCES ... LIBRARIES ... [JS_LIBRARY file])
-# One self-contained page: the program's JavaScript and WebAssembly and the
-# program's icon, inline (src/ui/web/make_page.py). Both Morvana.html and the
-# start-up benchmark's floor are made so, with the same flags.
+# One self-contained page, made by <target>: the JavaScript and WebAssembly of
+# the program <target>_program and the program's icon, inline
+# (src/ui/web/make_page.py). Morvana.html and the start-up benchmark's floor
+# are both made so, with the same flags.
 function(morvana_web_page target page)
   cmake_parse_arguments(PARSE_ARGV 2 arg "" "JS_LIBRARY" "SOURCES;LIBRARIES")
   set(link_options
@@ -36,18 +37,19 @@ function(morvana_web_page target page)
   if(arg_JS_LIBRARY)
     list(APPEND link_options --js-library ${arg_JS_LIBRARY})
   endif()
-  morvana_web_program(${target} SOURCES ${arg_SOURCES} LIBRARIES ${arg_LIBRARIES} LINK_OPTIONS ${link_options})
+  set(program ${target}_program)
+  morvana_web_program(${program} SOURCES ${arg_SOURCES} LIBRARIES ${arg_LIBRARIES} LINK_OPTIONS ${link_options})
   if(arg_JS_LIBRARY)
-    set_target_properties(${target} PROPERTIES LINK_DEPENDS ${arg_JS_LIBRARY})
+    set_target_properties(${program} PROPERTIES LINK_DEPENDS ${arg_JS_LIBRARY})
   endif()
 
   set(make_page ${PROJECT_SOURCE_DIR}/src/ui/web/make_page.py)
   set(icon ${PROJECT_SOURCE_DIR}/res/morvana.ico)
   add_custom_command(
     OUTPUT ${page}
-    COMMAND Python3::Interpreter ${make_page} $<TARGET_FILE:${target}> ${icon} ${page}
-    DEPENDS ${target} ${make_page} ${PROJECT_SOURCE_DIR}/tools/make_icon.py ${icon}
+    COMMAND Python3::Interpreter ${make_page} $<TARGET_FILE:${program}> ${icon} ${page}
+    DEPENDS ${program} ${make_page} ${PROJECT_SOURCE_DIR}/tools/make_icon.py ${icon}
     COMMENT "Page ${page}"
     VERBATIM)
-  add_custom_target(${target}_page ALL DEPENDS ${page})
+  add_custom_target(${target} ALL DEPENDS ${page})
 endfunction()
