@@ -48,8 +48,8 @@ def icon_image(ico, size):
 
 
 def page(program_js, wasm, icon_png):
-    script = ('var Module={wasmBinary:Uint8Array.from(atob("%s"),function(c){return c.charCodeAt(0)})};\n%s' %
-              (base64.b64encode(wasm).decode('ascii'), program_js.strip()))
+    script = ('var Module=(function(s){for(var b=new Uint8Array(s.length),i=0;i<s.length;i++)b[i]=s.charCodeAt(i);'
+              'return{wasmBinary:b}})(atob("%s"));\n%s' % (base64.b64encode(wasm).decode('ascii'), program_js.strip()))
     lowered = script.lower()
     if '</script' in lowered or '<!--' in lowered:
         raise SystemExit('make_page.py: the script would end the <script> element early')
