@@ -1,6 +1,6 @@
-"""Headless Chromium for the browser window's tests: offline, on a fresh
-profile, and always shut down, whatever ends the run. Run with Debian's
-Python, which sees Debian's Selenium."""
+"""Headless Chromium for the browser window's tests and its start-up
+benchmark: offline, on a fresh profile, and always shut down, whatever ends
+the run. Run with Debian's Python, which sees Debian's Selenium."""
 import atexit
 import json
 import os
@@ -14,8 +14,6 @@ import unittest
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.support.ui import WebDriverWait
-
-PAGE = os.environ['MORVANA_PAGE']
 
 # Nothing may reach the network: the machine may have none, and the page must
 # not need one.
@@ -67,7 +65,7 @@ class PageTest(unittest.TestCase):
         cls.controls = {row['name']: row for row in cls.table['controls']}
 
     def open(self, url=None):
-        self.driver.get(url or 'file://' + PAGE)
+        self.driver.get(url or 'file://' + os.environ['MORVANA_PAGE'])
         WebDriverWait(self.driver, 10).until(
             lambda d: d.execute_script("return performance.getEntriesByName('ready').length"),
             'the page never became ready')
