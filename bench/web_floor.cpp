@@ -9,8 +9,7 @@
 extern "C" {
 void morvana_create(const char* tag, int tag_size, const char* id, int id_size, const char* parent,
                     int parent_size);
-void morvana_set_style(const char* id, int id_size, const char* name, int name_size, const char* value,
-                       int value_size);
+void morvana_set_styles(const char* id, int id_size, const char* css, int css_size);
 void morvana_call(const char* id, int id_size, const char* method, int method_size);
 void morvana_mark(const char* name, int size);
 }
@@ -25,13 +24,12 @@ void Create(std::string_view tag, std::string_view id, std::string_view parent) 
   morvana_create(tag.data(), Size(tag), id.data(), Size(id), parent.data(), Size(parent));
 }
 
-void Style(std::string_view id, std::string_view name, std::string_view value) {
-  morvana_set_style(id.data(), Size(id), name.data(), Size(name), value.data(), Size(value));
+void Styles(std::string_view id, std::string_view css) {
+  morvana_set_styles(id.data(), Size(id), css.data(), Size(css));
 }
 
 // The layout table's client area at 96 DPI.
-constexpr std::string_view kWidth = "272px";
-constexpr std::string_view kHeight = "162px";
+constexpr std::string_view kClientArea = "position: absolute; width: 272px; height: 162px";
 static_assert(morvana::layout::TwipsToPixels(morvana::layout::kClientWidthTwips, 96) == 272 &&
                   morvana::layout::TwipsToPixels(morvana::layout::kClientHeightTwips, 96) == 162,
               "the floor's client area is frmMain's");
@@ -40,9 +38,7 @@ static_assert(morvana::layout::TwipsToPixels(morvana::layout::kClientWidthTwips,
 
 int main() {
   Create("main", "frmMain", "");
-  Style("frmMain", "position", "absolute");
-  Style("frmMain", "width", kWidth);
-  Style("frmMain", "height", kHeight);
+  Styles("frmMain", kClientArea);
   Create("input", "txtBox", "frmMain");
   morvana_call("txtBox", 6, "focus", 5);
   morvana_mark("ready", 5);

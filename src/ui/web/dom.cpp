@@ -8,8 +8,7 @@ extern "C" {
 void morvana_take_text(char* out, int size);
 void morvana_create(const char* tag, int tag_size, const char* id, int id_size, const char* parent,
                     int parent_size);
-void morvana_set_style(const char* id, int id_size, const char* name, int name_size, const char* value,
-                       int value_size);
+void morvana_set_styles(const char* id, int id_size, const char* css, int css_size);
 void morvana_set_attribute(const char* id, int id_size, const char* name, int name_size, const char* value,
                            int value_size);
 void morvana_remove_attribute(const char* id, int id_size, const char* name, int name_size);
@@ -49,9 +48,8 @@ Element Create(std::string_view tag, std::string_view id, Element parent) {
   return Element{id};
 }
 
-void SetStyle(Element element, std::string_view property, std::string_view value) {
-  morvana_set_style(element.id.data(), Size(element.id), property.data(), Size(property), value.data(),
-                    Size(value));
+void SetStyles(Element element, std::string_view declarations) {
+  morvana_set_styles(element.id.data(), Size(element.id), declarations.data(), Size(declarations));
 }
 
 void SetAttribute(Element element, std::string_view name, std::string_view value) {

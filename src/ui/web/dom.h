@@ -1,7 +1,7 @@
 #pragma once
 
-// The page's elements as C++ sees them: found by id, changed one property,
-// attribute or style at a time. The JavaScript under these (dom_library.js)
+// The page's elements as C++ sees them: found by id, changed one property or
+// attribute at a time, styled all at once. The JavaScript under these (dom_library.js)
 // only carries them out. Texts are UTF-8.
 
 #include <string>
@@ -18,7 +18,8 @@ inline constexpr Element kRoot{};
 // A new element appended to `parent`; the root as parent means the body.
 Element Create(std::string_view tag, std::string_view id, Element parent);
 
-void SetStyle(Element element, std::string_view property, std::string_view value);
+// Replaces the element's inline style with CSS declarations ("left: 8px; ...").
+void SetStyles(Element element, std::string_view declarations);
 void SetAttribute(Element element, std::string_view name, std::string_view value);
 void RemoveAttribute(Element element, std::string_view name);
 // A property of the element object itself: value, textContent.

@@ -30,9 +30,9 @@ mergeInto(LibraryManager.library, {
     (parentSize ? morvanaElement(parent, parentSize) : document.body).appendChild(element);
   },
 
-  morvana_set_style__deps: ['$morvanaElement'],
-  morvana_set_style: function(id, idSize, name, nameSize, value, valueSize) {
-    morvanaElement(id, idSize).style.setProperty(UTF8ToString(name, nameSize), UTF8ToString(value, valueSize));
+  morvana_set_styles__deps: ['$morvanaElement'],
+  morvana_set_styles: function(id, idSize, css, cssSize) {
+    morvanaElement(id, idSize).style.cssText = UTF8ToString(css, cssSize);
   },
 
   morvana_set_attribute__deps: ['$morvanaElement'],

@@ -39,8 +39,9 @@ std::string CssColour(layout::Colour colour) {
 // the page loads nothing.
 std::string CssFontFamily(const layout::Font& font) {
   std::string family = "\"" + std::string(font.face) + "\"";
-  for (const std::string_view face : layout::LookAlikeFaces(font))
+  for (const std::string_view face : layout::LookAlikeFaces(font)) {
     family += ", \"" + std::string(face) + "\"";
+  }
   return family + ", sans-serif";
 }
 
@@ -86,16 +87,12 @@ FrmMain::FrmMain() {
   dom::SetDocumentTitle(layout::kApplicationTitle);
   // The page takes the system's window colour, light or dark, as a window's
   // client area does; the controls keep their own colours on it.
-  dom::SetStyle(dom::kRoot, "color-scheme", "light dark");
-  dom::SetStyle(dom::kRoot, "background-color", "Canvas");
+  dom::SetStyles(dom::kRoot, "color-scheme: light dark; background-color: Canvas");
 
   dom::Create("main", frmMain.id, dom::kRoot);
-  dom::SetStyle(frmMain, "position", "absolute");
-  dom::SetStyle(frmMain, "left", "0");
-  dom::SetStyle(frmMain, "top", "0");
-  dom::SetStyle(frmMain, "width", Pixels(layout::kClientWidthTwips));
-  dom::SetStyle(frmMain, "height", Pixels(layout::kClientHeightTwips));
-  dom::SetStyle(frmMain, "overflow", "hidden");
+  dom::SetStyles(frmMain, "position: absolute; left: 0; top: 0; overflow: hidden; width: " +
+                              Pixels(layout::kClientWidthTwips) +
+                              "; height: " + Pixels(layout::kClientHeightTwips));
 
   // In tab order, which the browser's Tab and Shift+Tab follow: the order of
   // the elements on the page.
@@ -146,36 +143,28 @@ void FrmMain::DescribeSubnet(std::string_view description) {
 
 void FrmMain::CreateControl(const layout::Control& control) {
   const dom::Element element = dom::Create(TagFor(control.kind), control.name, frmMain);
-  dom::SetStyle(element, "position", "absolute");
-  dom::SetStyle(element, "box-sizing", "border-box");
-  dom::SetStyle(element, "margin", "0");
-  dom::SetStyle(element, "left", Pixels(control.rect.left));
-  dom::SetStyle(element, "top", Pixels(control.rect.top));
-  dom::SetStyle(element, "width", Pixels(control.rect.width));
-  dom::SetStyle(element, "height", Pixels(control.rect.height));
-  dom::SetStyle(element, "font-family", CssFontFamily(*control.font));
-  dom::SetStyle(element, "font-size", Points(control.font->points));
-  dom::SetStyle(element, "font-weight", std::to_string(control.font->weight));
-  dom::SetStyle(element, "text-align", control.align == layout::TextAlign::Centre ? "center" : "left");
   // The back colours are fixed whatever the colour scheme, so the text is
   // too: light text from a dark scheme would vanish on them. Under forced
   // colours the browser puts the system's colours on both.
-  dom::SetStyle(element, "background-color", CssColour(control.back));
-  dom::SetStyle(element, "color", "black");
+  std::string css =
+      "position: absolute; box-sizing: border-box; margin: 0; left: " + Pixels(control.rect.left) +
+      "; top: " + Pixels(control.rect.top) + "; width: " + Pixels(control.rect.width) +
+      "; height: " + Pixels(control.rect.height) + "; font-family: " + CssFontFamily(*control.font) +
+      "; font-size: " + Points(control.font->points) +
+      "; font-weight: " + std::to_string(control.font->weight) +
+      "; text-align: " + (control.align == layout::TextAlign::Centre ? "center" : "left") +
+      "; background-color: " + CssColour(control.back) + "; color: black; ";
 
   const int row = static_cast<int>(&control - layout::kControls.data());
   switch (control.kind) {
     case layout::ControlKind::Label:
       // Labels lie beneath the boxes: Label1 reaches one pixel into
       // txtFromFirstOctet, and the box is on top there.
-      dom::SetStyle(element, "z-index", "0");
-      dom::SetStyle(element, "padding", "0");
-      dom::SetStyle(element, "overflow", "hidden");
+      dom::SetStyles(element, css + "z-index: 0; padding: 0; overflow: hidden");
       dom::SetProperty(element, "textContent", control.caption);
       return;
     case layout::ControlKind::Button:
-      dom::SetStyle(element, "z-index", "1");
-      dom::SetStyle(element, "padding", "0");
+      dom::SetStyles(element, css + "z-index: 1; padding: 0");
       dom::SetAttribute(element, "type", "button");
       dom::SetProperty(element, "textContent", control.caption);
       if (control.accessible_name != control.caption) {
@@ -186,11 +175,9 @@ void FrmMain::CreateControl(const layout::Control& control) {
     case layout::ControlKind::TextBox:
       break;
   }
-  dom::SetStyle(element, "z-index", "1");
   // A 15-pixel box has room for one line of its font. Its edge takes the
   // back colour, so it shows only where forced colours repaint edges.
-  dom::SetStyle(element, "padding", "0 1px");
-  dom::SetStyle(element, "border", "1px solid " + CssColour(control.back));
+  dom::SetStyles(element, css + "z-index: 1; padding: 0 1px; border: 1px solid " + CssColour(control.back));
   dom::SetAttribute(element, "type", "text");
   dom::SetAttribute(element, "maxlength", std::to_string(control.max_length));
   dom::SetAttribute(element, "spellcheck", "false");
@@ -211,17 +198,17 @@ void FrmMain::CreateMessageBox() {
   dom::SetAttribute(dlgMessage, "role", "alertdialog");
   dom::SetAttribute(dlgMessage, "aria-labelledby", lblMessageTitle.id);
   dom::SetAttribute(dlgMessage, "aria-describedby", lblMessageText.id);
-  dom::SetStyle(dlgMessage, "font", "message-box");
+  dom::SetStyles(dlgMessage, "font: message-box");
   dom::Create("div", lblMessageTitle.id, dlgMessage);
-  dom::SetStyle(lblMessageTitle, "font-weight", "bold");
+  dom::SetStyles(lblMessageTitle, "font-weight: bold");
   dom::SetProperty(lblMessageTitle, "textContent", layout::kApplicationTitle);
   dom::Create("p", lblMessageText.id, dlgMessage);
   const dom::Element buttons = dom::Create("div", "divMessageButtons", dlgMessage);
-  dom::SetStyle(buttons, "text-align", "center");
+  dom::SetStyles(buttons, "text-align: center");
   dom::Create("button", cmdMessageOK.id, buttons);
   dom::SetAttribute(cmdMessageOK, "type", "button");
   dom::SetAttribute(cmdMessageOK, "autofocus", "");
-  dom::SetStyle(cmdMessageOK, "min-width", "75px");
+  dom::SetStyles(cmdMessageOK, "min-width: 75px");
   dom::SetProperty(cmdMessageOK, "textContent", "OK");
   // Escape closes the dialog by itself; OK closes it here. Either way the
   // close event follows. A click on the box or on the page around it leaves
