@@ -16,9 +16,10 @@ from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.support.ui import WebDriverWait
 
 # Nothing may reach the network: the machine may have none, and the page must
-# not need one.
+# not need one. A container's small /dev/shm would crash the renderer.
 CHROMIUM_ARGS = ('--headless=new', '--no-sandbox', '--disable-background-networking', '--disable-component-update',
-                 '--disable-sync', '--no-first-run', '--disable-quic', '--window-size=800,600')
+                 '--disable-sync', '--no-first-run', '--disable-quic', '--disable-dev-shm-usage',
+                 '--window-size=800,600')
 
 
 def layout_table():

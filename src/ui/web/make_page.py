@@ -61,7 +61,8 @@ def page(program_js, wasm, icon_png):
             '<meta http-equiv="Content-Security-Policy" content="%s">\n'
             '<meta name="viewport" content="width=device-width, initial-scale=1">\n'
             '<link rel="icon" type="image/png" sizes="32x32" href="%s">\n'
-            '</head>\n<body>\n<script>%s</script>\n</body>\n</html>\n' % (policy, icon, script))
+            '</head>\n<body>\n<noscript>Morvana needs JavaScript and WebAssembly, which this browser has turned '
+            'off.</noscript>\n<script>%s</script>\n</body>\n</html>\n' % (policy, icon, script))
 
 
 def main(program, icon, out):
