@@ -55,6 +55,7 @@ signal.signal(signal.SIGTERM, lambda *_: sys.exit(1))
 
 class PageTest(unittest.TestCase):
     """One browser for a test class; each test opens the page afresh."""
+    maxDiff = None
 
     @classmethod
     def setUpClass(cls):

@@ -62,28 +62,22 @@ class FrmMainTest(PageTest):
         for row in table['controls']:
             with self.subTest(row['name']):
                 got = self.js("""var e = document.getElementById(arguments[0]), r = e.getBoundingClientRect(),
-                    s = getComputedStyle(e);
-                    return {tag: e.tagName.toLowerCase(), rect: [r.x, r.y, r.width, r.height],
-                      caption: e.tagName == 'INPUT' ? e.value : e.textContent, family: s.fontFamily,
+                    s = getComputedStyle(e), box = e.tagName == 'INPUT';
+                    return {tag: e.tagName.toLowerCase(), rect: [r.x - arguments[1], r.y - arguments[2], r.width,
+                      r.height], caption: box ? e.value : e.textContent, faces: s.fontFamily.split(', '),
                       size: s.fontSize, weight: s.fontWeight, back: s.backgroundColor, colour: s.color,
-                      align: s.textAlign, max: e.maxLength, spellcheck: e.spellcheck,
-                      autocomplete: e.getAttribute('autocomplete'),
-                      fits: e.scrollWidth <= e.clientWidth && e.scrollHeight <= e.clientHeight}""", row['name'])
-                self.assertEqual(got['tag'], row['tag'], 'element kind')
-                rect = [a - b for a, b in zip(got['rect'], client[:2] + [0, 0])]
-                self.assertEqual(rect, [pixels(t) for t in row['rect']], 'rectangle, from twips at 96 DPI')
-                self.assertEqual(got['caption'], row['caption'], 'caption or initial text')
-                self.assertEqual([f.strip(' "') for f in got['family'].split(',')], row['faces'] + ['sans-serif'],
-                                 'the face, then the same look-alikes as the other windows')
-                self.assertEqual(got['size'], '%gpx' % (row['points'] * 96 / 72), 'point size')
-                self.assertEqual(got['weight'], str(row['weight']), 'weight')
-                self.assertEqual(got['back'], 'rgb(%d, %d, %d)' % tuple(row['back']), 'back colour')
-                self.assertEqual(got['colour'], 'rgb(0, 0, 0)', 'black text on the fixed back colour')
-                self.assertEqual(got['align'], 'center' if row['centred'] else 'left', 'alignment')
-                self.assertTrue(got['fits'], 'the caption shows whole in the face actually used')
-                if row['tag'] == 'input':
-                    self.assertEqual(got['max'], row['max_length'], 'maximum length')
-                    self.assertEqual((got['spellcheck'], got['autocomplete']), (False, 'off'), 'no spell-check')
+                      align: s.textAlign, fits: e.scrollWidth <= e.clientWidth && e.scrollHeight <= e.clientHeight,
+                      input: box ? [e.maxLength, e.spellcheck, e.getAttribute('autocomplete')] : null}""",
+                              row['name'], *client[:2])
+                got['faces'] = [face.strip('"') for face in got['faces']]
+                # Black text on the fixed back colours; captions whole in the faces actually used.
+                self.assertEqual(got, {
+                    'tag': row['tag'], 'rect': [pixels(t) for t in row['rect']], 'caption': row['caption'],
+                    'faces': row['faces'] + ['sans-serif'], 'size': '%gpx' % (row['points'] * 96 / 72),
+                    'weight': str(row['weight']), 'back': 'rgb(%d, %d, %d)' % tuple(row['back']),
+                    'colour': 'rgb(0, 0, 0)', 'align': 'center' if row['centred'] else 'left', 'fits': True,
+                    'input': [row['max_length'], False, 'off'] if row['tag'] == 'input' else None},
+                    'the element realises its row of the table')
                 if row['accessible_name']:
                     self.assertIn(row['accessible_name'], ax_names, 'accessible name')
 
@@ -92,8 +86,7 @@ class FrmMainTest(PageTest):
             return self.js("""var page = getComputedStyle(document.documentElement).backgroundColor;
                 return Array.from(document.querySelectorAll('#frmMain > *'), e => {
                   var s = getComputedStyle(e); return [e.id, page, s.backgroundColor, s.color]; });""")
-        schemes = [
-            ('light', [], lambda page, back, text, row: page == 'rgb(255, 255, 255)'),
+        schemes = [  # the light scheme is the one every other test runs under
             ('dark', [{'name': 'prefers-color-scheme', 'value': 'dark'}],
              lambda page, back, text, row: page != 'rgb(255, 255, 255)' and
              (back, text) == ('rgb(%d, %d, %d)' % tuple(row['back']), 'rgb(0, 0, 0)')),
