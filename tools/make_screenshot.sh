@@ -29,16 +29,17 @@ sleep 1
 if [ "${1:-}" = web ]; then
   work=$(mktemp -d)
   cp build/web/src/ui/web/Morvana.html "$work"/
-  chromium --no-sandbox --test-type --no-first-run --no-default-browser-check --disable-background-networking \
+  # Its own TMPDIR: Chromium leaves its singleton socket there when stopped.
+  TMPDIR=$work chromium --no-sandbox --test-type --no-first-run --no-default-browser-check --disable-background-networking \
     --disable-component-update --disable-sync --user-data-dir="$work/profile" --window-size=420,330 \
     --force-device-scale-factor="${2:-2}" "file://$work/Morvana.html" >/dev/null 2>&1 &
   pids+=($!)
-  for _ in $(seq 20); do  # Chromium's first window may be gone before it is activated
-    win=$(xdotool search --sync --onlyvisible --name '^Morvana - Chromium$' | head -n 1)
-    xdotool windowactivate --sync "$win" 2>/dev/null && break
-    sleep 0.5
-  done
-  sleep 1
+  # Chromium's first window may be gone again at once: wait, then take the one that stays.
+  xdotool search --sync --onlyvisible --name '^Morvana - Chromium$' >/dev/null
+  sleep 2
+  win=$(xdotool search --onlyvisible --name '^Morvana - Chromium$' | tail -n 1)
+  xdotool windowactivate --sync "$win"
+  sleep 0.5
   xdotool type --delay 30 "10.0.0.1"; xdotool key Tab; xdotool type --delay 30 "10.0.3.5"; xdotool key Return
   sleep 0.5
   import -window "$win" -strip -define png:exclude-chunks=date,time docs/web.png
