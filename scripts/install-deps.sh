@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages that building and testing Morvana needs,
 # only those that are missing. Uses sudo when not run as root.
-#   install-deps.sh [all|linux]
+#   install-deps.sh [all|linux|web]
 # all (the default) is everything the tests need; linux is only what building,
-# running and packaging the Linux window needs: no MinGW, no Wine.
+# running and packaging the Linux window needs: no MinGW, no Wine; web is only
+# what building Morvana.html needs.
 set -euo pipefail
 
 linux_window=(
@@ -14,6 +15,10 @@ linux_window=(
   fonts-dejavu-core fonts-liberation
   dpkg-dev file
 )
+
+# Morvana.html: Debian's Emscripten, whose optimiser runs under Node and needs
+# node-acorn, and Python to put the page together
+web_page=(cmake ninja-build emscripten node-acorn python3)
 
 packages=(
   # native build and tests (cmake, ninja and g++ come with the Linux window)
@@ -29,12 +34,15 @@ packages=(
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine64 xvfb xauth x11-utils xdotool imagemagick
   # a headless Wayland compositor for the Linux window's Wayland test
   weston
+  # Morvana.html, and headless Chromium driven by Selenium for its tests
+  "${web_page[@]}" chromium chromium-driver python3-selenium
 )
 
 case "${1:-all}" in
   all) ;;
   linux) packages=("${linux_window[@]}") ;;
-  *) echo "usage: $0 [all|linux]" >&2; exit 2 ;;
+  web) packages=("${web_page[@]}") ;;
+  *) echo "usage: $0 [all|linux|web]" >&2; exit 2 ;;
 esac
 
 missing=()

@@ -2,7 +2,8 @@
 # Every test of Morvana, from a clean clone on Debian 12:
 #   formatting, the native build (g++ and clang, with clang-tidy), the
 #   sanitizer build, the Linux .deb, Morvana.exe under Wine, the Windows zip,
-#   and a bounded fuzz run. Needs no git: a tree without .git passes too.
+#   Morvana.html in headless Chromium, and a bounded fuzz run. Needs no git:
+#   a tree without .git passes too.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -22,7 +23,7 @@ step "clang 14: build, test and clang-tidy"
 cmake --preset clang >/dev/null
 cmake --build --preset clang
 ctest --preset clang
-find src/mask src/ui -name '*.cpp' -not -path 'src/ui/win32/*' -print0 | xargs -0 clang-tidy -p build/clang --quiet 2>&1 | { grep -v "warnings generated" || true; }
+find src/mask src/ui -name '*.cpp' -not -path 'src/ui/win32/*' -not -path 'src/ui/web/*' -print0 | xargs -0 clang-tidy -p build/clang --quiet 2>&1 | { grep -v "warnings generated" || true; }
 
 step "AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake --preset sanitize >/dev/null
@@ -70,6 +71,21 @@ rm -rf build/mingw-release/unzipped && mkdir build/mingw-release/unzipped
 (cd build/mingw-release/unzipped && cmake -E tar xf "../${zip##*/}")
 cmp build/mingw-release/unzipped/Morvana-1.0.0-win64/Morvana.exe build/mingw/src/ui/win32/Morvana.exe
 echo "$zip holds Morvana.exe, the README and the licence"
+
+step "the browser window: Morvana.html"
+cmake --preset web >/dev/null
+cmake --build --preset web
+ctest --preset web
+# The same checks as for the native sources, with Emscripten's target and headers.
+find src/ui/web -name '*.cpp' -print0 | xargs -0 clang-tidy -p build/web --quiet \
+  --extra-arg=--target=wasm32-unknown-emscripten --extra-arg=--sysroot="$(em-config CACHE)/sysroot" 2>&1 |
+  { grep -v "warnings generated" || true; }
+page=build/web/src/ui/web/Morvana.html
+size=$(stat -c %s "$page")
+[ "$size" -le 102400 ] || { echo "$page is $size bytes, more than 100 KB"; exit 1; }
+# The release carries the tested page, byte for byte.
+cmp "$page" build/web/Morvana-1.0.0.html
+echo "$page: $size bytes, $(gzip -9 -c "$page" | wc -c) gzipped; build/web/Morvana-1.0.0.html is the same file"
 
 step "fuzzing, bounded"
 scripts/test-fuzz.sh

@@ -4,6 +4,9 @@
 # under openbox. Needs the linux-release build, and openbox, xdotool and
 # imagemagick. Xvfb, openbox and morvana are stopped however it ends.
 #   tools/make_screenshot.sh [scale]     (Qt's scale factor, default 2)
+# With "web" it makes docs/web.png instead: Morvana.html (the web build) in
+# Chromium, typed into with dots, offline and on a fresh profile.
+#   tools/make_screenshot.sh web [scale]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -11,7 +14,7 @@ pids=()
 display_file=$(mktemp)
 cleanup() {
   for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null || true; wait "${pids[i]}" 2>/dev/null || true; done
-  rm -f "$display_file"
+  rm -rf "$display_file" "${work:-}"
 }
 trap cleanup EXIT
 
@@ -22,6 +25,27 @@ export DISPLAY=":$(head -n 1 "$display_file")"
 openbox >/dev/null 2>&1 &
 pids+=($!)
 sleep 1
+
+if [ "${1:-}" = web ]; then
+  work=$(mktemp -d)
+  cp build/web/src/ui/web/Morvana.html "$work"/
+  # Its own TMPDIR: Chromium leaves its singleton socket there when stopped.
+  TMPDIR=$work chromium --no-sandbox --test-type --no-first-run --no-default-browser-check --disable-background-networking \
+    --disable-component-update --disable-sync --user-data-dir="$work/profile" --window-size=420,330 \
+    --force-device-scale-factor="${2:-2}" "file://$work/Morvana.html" >/dev/null 2>&1 &
+  pids+=($!)
+  # Chromium's first window may be gone again at once: wait, then take the one that stays.
+  xdotool search --sync --onlyvisible --name '^Morvana - Chromium$' >/dev/null
+  sleep 2
+  win=$(xdotool search --onlyvisible --name '^Morvana - Chromium$' | tail -n 1)
+  xdotool windowactivate --sync "$win"
+  sleep 0.5
+  xdotool type --delay 30 "10.0.0.1"; xdotool key Tab; xdotool type --delay 30 "10.0.3.5"; xdotool key Return
+  sleep 0.5
+  import -window "$win" -strip -define png:exclude-chunks=date,time docs/web.png
+  echo "docs/web.png: $(identify -format '%wx%h' docs/web.png)"
+  exit 0
+fi
 
 QT_SCALE_FACTOR=${1:-2} build/linux-release/src/ui/qt/morvana &
 pids+=($!)

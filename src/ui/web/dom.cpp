@@ -1,0 +1,113 @@
+#include "ui/web/dom.h"
+
+#include <cstddef>
+
+// dom_library.js. Each text goes as a pointer and a byte count; a text coming
+// back is announced by its byte count and then copied with morvana_take_text.
+extern "C" {
+void morvana_take_text(char* out, int size);
+void morvana_create(const char* tag, int tag_size, const char* id, int id_size, const char* parent,
+                    int parent_size);
+void morvana_set_styles(const char* id, int id_size, const char* css, int css_size);
+void morvana_set_attribute(const char* id, int id_size, const char* name, int name_size, const char* value,
+                           int value_size);
+void morvana_remove_attribute(const char* id, int id_size, const char* name, int name_size);
+void morvana_set_property(const char* id, int id_size, const char* name, int name_size, const char* value,
+                          int value_size);
+int morvana_property(const char* id, int id_size, const char* name, int name_size);
+int morvana_number_property(const char* id, int id_size, const char* name, int name_size);
+void morvana_caret_to_end(const char* id, int id_size);
+void morvana_call(const char* id, int id_size, const char* method, int method_size);
+void morvana_set_document_title(const char* title, int size);
+int morvana_active_id();
+void morvana_mark(const char* name, int size);
+void morvana_listen(const char* id, int id_size, const char* type, int type_size, int route);
+int morvana_event_string(const char* name, int size);
+int morvana_event_flag(const char* name, int size);
+int morvana_event_plain_text();
+}
+
+namespace morvana::dom {
+namespace {
+
+int Size(std::string_view text) {
+  return static_cast<int>(text.size());
+}
+
+// The text dom_library.js holds, `size` bytes of UTF-8.
+std::string TakeText(int size) {
+  std::string text(static_cast<std::size_t>(size), '\0');
+  morvana_take_text(text.data(), size + 1);  // and the terminating NUL, which std::string has room for
+  return text;
+}
+
+}  // namespace
+
+Element Create(std::string_view tag, std::string_view id, Element parent) {
+  morvana_create(tag.data(), Size(tag), id.data(), Size(id), parent.id.data(), Size(parent.id));
+  return Element{id};
+}
+
+void SetStyles(Element element, std::string_view declarations) {
+  morvana_set_styles(element.id.data(), Size(element.id), declarations.data(), Size(declarations));
+}
+
+void SetAttribute(Element element, std::string_view name, std::string_view value) {
+  morvana_set_attribute(element.id.data(), Size(element.id), name.data(), Size(name), value.data(),
+                        Size(value));
+}
+
+void RemoveAttribute(Element element, std::string_view name) {
+  morvana_remove_attribute(element.id.data(), Size(element.id), name.data(), Size(name));
+}
+
+void SetProperty(Element element, std::string_view name, std::string_view value) {
+  morvana_set_property(element.id.data(), Size(element.id), name.data(), Size(name), value.data(),
+                       Size(value));
+}
+
+std::string Property(Element element, std::string_view name) {
+  return TakeText(morvana_property(element.id.data(), Size(element.id), name.data(), Size(name)));
+}
+
+int NumberProperty(Element element, std::string_view name) {
+  return morvana_number_property(element.id.data(), Size(element.id), name.data(), Size(name));
+}
+
+void Call(Element element, std::string_view method) {
+  morvana_call(element.id.data(), Size(element.id), method.data(), Size(method));
+}
+
+void PutCaretAtEnd(Element element) {
+  morvana_caret_to_end(element.id.data(), Size(element.id));
+}
+
+void SetDocumentTitle(std::string_view title) {
+  morvana_set_document_title(title.data(), Size(title));
+}
+
+std::string ActiveElementId() {
+  return TakeText(morvana_active_id());
+}
+
+void Mark(std::string_view name) {
+  morvana_mark(name.data(), Size(name));
+}
+
+void Listen(Element element, std::string_view type, int route) {
+  morvana_listen(element.id.data(), Size(element.id), type.data(), Size(type), route);
+}
+
+std::string EventString(std::string_view name) {
+  return TakeText(morvana_event_string(name.data(), Size(name)));
+}
+
+bool EventFlag(std::string_view name) {
+  return morvana_event_flag(name.data(), Size(name)) != 0;
+}
+
+std::string EventPlainText() {
+  return TakeText(morvana_event_plain_text());
+}
+
+}  // namespace morvana::dom

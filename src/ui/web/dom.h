@@ -1,0 +1,53 @@
+#pragma once
+
+// The page's elements as C++ sees them: found by id, changed one property or
+// attribute at a time, styled all at once. The JavaScript under these (dom_library.js)
+// only carries them out. Texts are UTF-8.
+
+#include <string>
+#include <string_view>
+
+namespace morvana::dom {
+
+// An element of the page, by its id. The empty id is the root element.
+struct Element {
+  std::string_view id;
+};
+inline constexpr Element kRoot{};
+
+// A new element appended to `parent`; the root as parent means the body.
+Element Create(std::string_view tag, std::string_view id, Element parent);
+
+// Replaces the element's inline style with CSS declarations ("left: 8px; ...").
+void SetStyles(Element element, std::string_view declarations);
+void SetAttribute(Element element, std::string_view name, std::string_view value);
+void RemoveAttribute(Element element, std::string_view name);
+// A property of the element object itself: value, textContent.
+void SetProperty(Element element, std::string_view name, std::string_view value);
+[[nodiscard]] std::string Property(Element element, std::string_view name);
+[[nodiscard]] int NumberProperty(Element element, std::string_view name);
+// Calls a method without arguments: focus, select, showModal, close.
+void Call(Element element, std::string_view method);
+void PutCaretAtEnd(Element element);
+
+void SetDocumentTitle(std::string_view title);
+// The id of the element with the keyboard focus; empty when none has it.
+[[nodiscard]] std::string ActiveElementId();
+// A performance mark, for tools that time the page.
+void Mark(std::string_view name);
+
+// Every `type` event on the element is routed to morvana_route(route).
+void Listen(Element element, std::string_view type, int route);
+
+// What the event being routed carries: a string or a flag property (key,
+// inputType, data; ctrlKey, isComposing), and the plain text of a paste or
+// a drop.
+[[nodiscard]] std::string EventString(std::string_view name);
+[[nodiscard]] bool EventFlag(std::string_view name);
+[[nodiscard]] std::string EventPlainText();
+
+}  // namespace morvana::dom
+
+// Defined by the window: handles one routed event, and returns nonzero when
+// the browser's own handling of it must not follow.
+extern "C" int morvana_route(int route);

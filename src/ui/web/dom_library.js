@@ -1,0 +1,112 @@
+// The page's elements as the browser window (frm_main.cpp) reaches them, and
+// the one road by which browser events come back to it. Nothing here decides
+// anything: these functions only touch the DOM as they are told, and every
+// event goes to morvana_route, whose answer says whether the browser's own
+// handling follows. Texts cross as UTF-8; a text for C++ is held here until
+// it asks for it with morvana_take_text, so C++ owns every allocation.
+mergeInto(LibraryManager.library, {
+  $morvana: {},
+
+  // An element by its id; the empty id is the root element.
+  $morvanaElement: function(id, size) {
+    return size ? document.getElementById(UTF8ToString(id, size)) : document.documentElement;
+  },
+
+  $morvanaHold__deps: ['$morvana'],
+  $morvanaHold: function(text) {
+    morvana.text = text == null ? '' : String(text);
+    return lengthBytesUTF8(morvana.text);
+  },
+
+  morvana_take_text__deps: ['$morvana'],
+  morvana_take_text: function(out, size) {
+    stringToUTF8(morvana.text, out, size);
+  },
+
+  morvana_create__deps: ['$morvanaElement'],
+  morvana_create: function(tag, tagSize, id, idSize, parent, parentSize) {
+    var element = document.createElement(UTF8ToString(tag, tagSize));
+    element.id = UTF8ToString(id, idSize);
+    (parentSize ? morvanaElement(parent, parentSize) : document.body).appendChild(element);
+  },
+
+  morvana_set_styles__deps: ['$morvanaElement'],
+  morvana_set_styles: function(id, idSize, css, cssSize) {
+    morvanaElement(id, idSize).style.cssText = UTF8ToString(css, cssSize);
+  },
+
+  morvana_set_attribute__deps: ['$morvanaElement'],
+  morvana_set_attribute: function(id, idSize, name, nameSize, value, valueSize) {
+    morvanaElement(id, idSize).setAttribute(UTF8ToString(name, nameSize), UTF8ToString(value, valueSize));
+  },
+
+  morvana_remove_attribute__deps: ['$morvanaElement'],
+  morvana_remove_attribute: function(id, idSize, name, nameSize) {
+    morvanaElement(id, idSize).removeAttribute(UTF8ToString(name, nameSize));
+  },
+
+  morvana_set_property__deps: ['$morvanaElement'],
+  morvana_set_property: function(id, idSize, name, nameSize, value, valueSize) {
+    morvanaElement(id, idSize)[UTF8ToString(name, nameSize)] = UTF8ToString(value, valueSize);
+  },
+
+  morvana_property__deps: ['$morvanaElement', '$morvanaHold'],
+  morvana_property: function(id, idSize, name, nameSize) {
+    return morvanaHold(morvanaElement(id, idSize)[UTF8ToString(name, nameSize)]);
+  },
+
+  morvana_number_property__deps: ['$morvanaElement'],
+  morvana_number_property: function(id, idSize, name, nameSize) {
+    return morvanaElement(id, idSize)[UTF8ToString(name, nameSize)];
+  },
+
+  morvana_caret_to_end__deps: ['$morvanaElement'],
+  morvana_caret_to_end: function(id, idSize) {
+    var element = morvanaElement(id, idSize);
+    element.setSelectionRange(element.value.length, element.value.length);
+  },
+
+  morvana_call__deps: ['$morvanaElement'],
+  morvana_call: function(id, idSize, method, methodSize) {
+    morvanaElement(id, idSize)[UTF8ToString(method, methodSize)]();
+  },
+
+  morvana_set_document_title: function(title, size) {
+    document.title = UTF8ToString(title, size);
+  },
+
+  morvana_active_id__deps: ['$morvanaHold'],
+  morvana_active_id: function() {
+    return morvanaHold(document.activeElement && document.activeElement.id);
+  },
+
+  morvana_mark: function(name, size) {
+    performance.mark(UTF8ToString(name, size));
+  },
+
+  morvana_listen__deps: ['$morvana', '$morvanaElement'],
+  morvana_listen: function(id, idSize, type, typeSize, route) {
+    morvanaElement(id, idSize).addEventListener(UTF8ToString(type, typeSize), function(event) {
+      morvana.event = event;
+      if (_morvana_route(route)) event.preventDefault();
+    });
+  },
+
+  // What the event being routed carries.
+  morvana_event_string__deps: ['$morvana', '$morvanaHold'],
+  morvana_event_string: function(name, size) {
+    return morvanaHold(morvana.event[UTF8ToString(name, size)]);
+  },
+
+  morvana_event_flag__deps: ['$morvana'],
+  morvana_event_flag: function(name, size) {
+    return morvana.event[UTF8ToString(name, size)] ? 1 : 0;
+  },
+
+  // A paste's or a drop's text, only ever as plain text.
+  morvana_event_plain_text__deps: ['$morvana', '$morvanaHold'],
+  morvana_event_plain_text: function() {
+    var data = morvana.event.clipboardData || morvana.event.dataTransfer;
+    return morvanaHold(data ? data.getData('text/plain') : '');
+  },
+});

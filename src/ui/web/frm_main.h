@@ -1,0 +1,88 @@
+#pragma once
+
+// frmMain in the browser, Morvana.html's one window. The page realises the
+// layout table (ui/layout.h): a client area <main id="frmMain"> of the
+// table's size holding a <label>, <input> or <button> for each control, at
+// its rectangle, with the control's name as its id; and it provides the three
+// operations of MainWindowView over those elements. A press of
+// cmdCalculateSubnet, or Enter in any box, runs the Calculate command, which
+// sees the page through a DescribingView as in the other windows. The octet
+// boxes route '.', Backspace, pastes and drops to the shared entry rules, and
+// the window applies the answers. The page's events arrive in HandleEvent.
+
+#include <string>
+#include <string_view>
+
+#include "ui/calculate_command.h"
+#include "ui/layout.h"
+#include "ui/main_window_view.h"
+#include "ui/octet_entry.h"
+#include "ui/subnet_description.h"
+#include "ui/web/dom.h"
+
+namespace morvana {
+
+class FrmMain final : public MainWindowView, public SubnetDescriptionView {
+ public:
+  // Builds the page and puts the caret in txtFromFirstOctet.
+  FrmMain();
+  FrmMain(const FrmMain&) = delete;
+  FrmMain& operator=(const FrmMain&) = delete;
+  FrmMain(FrmMain&&) = delete;
+  FrmMain& operator=(FrmMain&&) = delete;
+  ~FrmMain() override = default;
+
+  [[nodiscard]] std::string ReadOctetBox(AddressSide side, OctetPosition position) const override;
+  void SetSubnetText(std::string_view text) override;
+  void ShowMessage(std::string_view text) override;
+  // txtSubnet's tooltip and accessible description; empty removes both.
+  void DescribeSubnet(std::string_view description) override;
+
+  // One event of the page, as dom::Listen numbered it; true when the
+  // browser's own handling of it must not follow.
+  bool HandleEvent(int route);
+
+ private:
+  enum class EventKind { Click, KeyDown, BeforeInput, Paste, Drop, Input, Close, MouseDown };
+
+  void CreateControl(const layout::Control& control);
+  void CreateMessageBox();
+  void Listen(dom::Element element, std::string_view type, int row, EventKind kind);
+  bool HandleKeyDown(const layout::Control& control);
+  bool HandleBeforeInput(const layout::Control& control);
+  // Hands an answer that takes the event to ApplyEntryAction.
+  bool Took(const EntryAction& action);
+  void ApplyEntryAction(const EntryAction& action);
+
+  [[nodiscard]] static dom::Element ElementFor(layout::ControlId id);
+  [[nodiscard]] static dom::Element ElementFor(OctetBoxRef box);
+
+  const dom::Element frmMain{layout::kWindowName};
+  const dom::Element Label4 = ElementFor(layout::ControlId::Label4);
+  const dom::Element Label3 = ElementFor(layout::ControlId::Label3);
+  const dom::Element Label1 = ElementFor(layout::ControlId::Label1);
+  const dom::Element txtFromFirstOctet = ElementFor(layout::ControlId::txtFromFirstOctet);
+  const dom::Element txtFromSecondOctet = ElementFor(layout::ControlId::txtFromSecondOctet);
+  const dom::Element txtFromThirdOctet = ElementFor(layout::ControlId::txtFromThirdOctet);
+  const dom::Element txtFromFourthOctet = ElementFor(layout::ControlId::txtFromFourthOctet);
+  const dom::Element cmdCalculateSubnet = ElementFor(layout::ControlId::cmdCalculateSubnet);
+  const dom::Element Label2 = ElementFor(layout::ControlId::Label2);
+  const dom::Element txtToFirstOctet = ElementFor(layout::ControlId::txtToFirstOctet);
+  const dom::Element txtToSecondOctet = ElementFor(layout::ControlId::txtToSecondOctet);
+  const dom::Element txtToThirdOctet = ElementFor(layout::ControlId::txtToThirdOctet);
+  const dom::Element txtToFourthOctet = ElementFor(layout::ControlId::txtToFourthOctet);
+  const dom::Element txtSubnet = ElementFor(layout::ControlId::txtSubnet);
+
+  // The message box: a modal <dialog> announced as an alert dialog.
+  const dom::Element dlgMessage{"dlgMessage"};
+  const dom::Element lblMessageTitle{"lblMessageTitle"};
+  const dom::Element lblMessageText{"lblMessageText"};
+  const dom::Element cmdMessageOK{"cmdMessageOK"};
+  // The id of what held the focus when the message box opened.
+  std::string focus_before_message_;
+
+  DescribingView described_{*this, *this};
+  CalculateCommand command_{described_};
+};
+
+}  // namespace morvana

@@ -1,0 +1,282 @@
+"""Morvana.html driven as a user drives it, one check per route. The rules
+behind the keys, the pastes and the press have their own tables in tests/ui;
+here they are only reached."""
+import base64
+import functools
+import http.server
+import json
+import os
+import struct
+import threading
+
+from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.keys import Keys
+
+from browser import PageTest
+
+TWIPS_PER_PIXEL = 15
+EN_DASH = '\u2013'
+OCTET_BOXES = ['txt%s%sOctet' % (side, nth) for side in ('From', 'To') for nth in ('First', 'Second', 'Third', 'Fourth')]
+
+
+def pixels(twips):
+    return (twips + TWIPS_PER_PIXEL // 2) // TWIPS_PER_PIXEL
+
+
+class FrmMainTest(PageTest):
+    def setUp(self):
+        self.open()
+
+    def boxes(self):
+        """The eight octet boxes as "From|To": "10.0.0.1|10.0.3.5"."""
+        texts = [self.value(name) for name in OCTET_BOXES]
+        return '.'.join(texts[:4]) + '|' + '.'.join(texts[4:])
+
+    def set_boxes(self, from_and_to):
+        texts = from_and_to.replace('|', '.').split('.')
+        self.js('arguments[0].forEach((n, i) => document.getElementById(n).value = arguments[1][i])', OCTET_BOXES,
+                texts)
+
+    def focus_and_caret(self):
+        """The focused element, with its selection or caret: "txtToFourthOctet end"."""
+        return self.js("""var e = document.activeElement;
+            if (e.selectionStart == null) return e.id;
+            if (e.selectionStart != e.selectionEnd) return e.id + ' selected ' +
+                e.value.slice(e.selectionStart, e.selectionEnd);
+            return e.id + (e.selectionStart == e.value.length ? ' end' : ' caret inside');""")
+
+    def press(self):
+        self.element('cmdCalculateSubnet').click()
+
+    def test_every_control_stands_at_its_rectangle_of_the_table(self):
+        table = self.table
+        self.assertEqual(self.driver.title, table['title'], 'page title')
+        self.assertEqual(self.focused(), 'txtFromFirstOctet', 'focus at start')
+        client = self.js('var r = document.getElementById(arguments[0]).getBoundingClientRect();'
+                         'return [r.x, r.y, r.width, r.height]', table['window'])
+        self.assertEqual(client[2:], [pixels(t) for t in table['client']], 'client area of the table\'s size')
+        icon = self.js("return document.querySelector('link[rel=icon]').href")
+        self.assertTrue(icon.startswith('data:image/png;base64,'), 'the icon is inline')
+        self.assertEqual(struct.unpack('>II', base64.b64decode(icon.split(',')[1])[16:24]), (32, 32), 'icon size')
+        ax_names = {name for role, name, _ in self.ax_nodes()}
+        for row in table['controls']:
+            with self.subTest(row['name']):
+                got = self.js("""var e = document.getElementById(arguments[0]), r = e.getBoundingClientRect(),
+                    s = getComputedStyle(e), box = e.tagName == 'INPUT';
+                    return {tag: e.tagName.toLowerCase(), rect: [r.x - arguments[1], r.y - arguments[2], r.width,
+                      r.height], caption: box ? e.value : e.textContent, faces: s.fontFamily.split(', '),
+                      size: s.fontSize, weight: s.fontWeight, back: s.backgroundColor, colour: s.color,
+                      align: s.textAlign, fits: e.scrollWidth <= e.clientWidth && e.scrollHeight <= e.clientHeight,
+                      input: box ? [e.maxLength, e.spellcheck, e.getAttribute('autocomplete')] : null}""",
+                              row['name'], *client[:2])
+                got['faces'] = [face.strip('"') for face in got['faces']]
+                # Black text on the fixed back colours; captions whole in the faces actually used.
+                self.assertEqual(got, {
+                    'tag': row['tag'], 'rect': [pixels(t) for t in row['rect']], 'caption': row['caption'],
+                    'faces': row['faces'] + ['sans-serif'], 'size': '%gpx' % (row['points'] * 96 / 72),
+                    'weight': str(row['weight']), 'back': 'rgb(%d, %d, %d)' % tuple(row['back']),
+                    'colour': 'rgb(0, 0, 0)', 'align': 'center' if row['centred'] else 'left', 'fits': True,
+                    'input': [row['max_length'], False, 'off'] if row['tag'] == 'input' else None},
+                    'the element realises its row of the table')
+                if row['accessible_name']:
+                    self.assertIn(row['accessible_name'], ax_names, 'accessible name')
+
+    def test_colours_follow_the_scheme_and_forced_colours_take_over(self):
+        def colours():
+            return self.js("""var page = getComputedStyle(document.documentElement).backgroundColor;
+                return Array.from(document.querySelectorAll('#frmMain > *'), e => {
+                  var s = getComputedStyle(e); return [e.id, page, s.backgroundColor, s.color]; });""")
+        schemes = [  # the light scheme is the one every other test runs under
+            ('dark', [{'name': 'prefers-color-scheme', 'value': 'dark'}],
+             lambda page, back, text, row: page != 'rgb(255, 255, 255)' and
+             (back, text) == ('rgb(%d, %d, %d)' % tuple(row['back']), 'rgb(0, 0, 0)')),
+            ('forced_dark', [{'name': 'forced-colors', 'value': 'active'},
+                             {'name': 'prefers-color-scheme', 'value': 'dark'}],
+             lambda page, back, text, row: page == back and text != back),
+        ]
+        for name, features, holds in schemes:
+            with self.subTest(name):
+                self.driver.execute_cdp_cmd('Emulation.setEmulatedMedia', {'features': features})
+                for control, page, back, text in colours():
+                    self.assertTrue(holds(page, back, text, self.controls[control]),
+                                    '%s: %s on %s, page %s' % (control, text, back, page))
+        self.driver.execute_cdp_cmd('Emulation.setEmulatedMedia', {'features': []})
+
+    def test_dots_tab_and_enter_give_the_mask(self):
+        ActionChains(self.driver).send_keys('10.0.0.1', Keys.TAB, '10.0.3.5', Keys.ENTER).perform()
+        self.assertEqual(self.boxes(), '10.0.0.1|10.0.3.5', 'typed with dots')
+        self.assertEqual(self.value('txtSubnet'), '255.255.252.0', 'the press writes the mask')
+        self.assertEqual(self.focused(), 'txtToFourthOctet', 'a press never moves the focus')
+
+    def test_a_blank_box_shows_its_message_modally_and_gives_the_focus_back(self):
+        def click_button():
+            self.press()
+            return 'cmdCalculateSubnet'
+
+        def enter_in_a_box():
+            self.element('txtToFourthOctet').send_keys(Keys.ENTER)
+            return 'txtToFourthOctet'
+        closes = [
+            ('click_then_enter', click_button, lambda: ActionChains(self.driver).send_keys(Keys.ENTER).perform()),
+            ('enter_in_a_box_then_escape', enter_in_a_box,
+             lambda: ActionChains(self.driver).send_keys(Keys.ESCAPE).perform()),
+            ('click_then_ok', click_button, lambda: self.element('cmdMessageOK').click()),
+        ]
+        for name, press, close in closes:
+            with self.subTest(name):
+                self.set_boxes('10.0.0.1|10..3.5')
+                self.js("document.getElementById('txtSubnet').value = 'typed by hand'")
+                had_focus = press()
+                dialog = self.js("""var d = document.getElementById('dlgMessage');
+                    return [d.open && d.matches(':modal'), d.getAttribute('role'),
+                      Array.from(d.querySelectorAll('button'), b => b.textContent)]""")
+                self.assertEqual(dialog, [True, 'alertdialog', ['OK']], 'a modal alert dialog with one OK')
+                self.assertIn(('alertdialog', 'Morvana', "Please enter 'To' second octet."), self.ax_nodes(),
+                              'title and message as a screen reader reads them')
+                self.assertEqual(self.focused(), 'cmdMessageOK', 'OK has the focus')
+                ActionChains(self.driver).move_to_element(self.element('txtFromFirstOctet')).click() \
+                    .send_keys('9').perform()
+                self.assertEqual((self.focused(), self.value('txtFromFirstOctet')), ('cmdMessageOK', '10'),
+                                 'the page takes no input under the message')
+                close()
+                self.assertFalse(self.js("return document.getElementById('dlgMessage').open"), 'closed')
+                self.assertEqual(self.focused(), had_focus, 'the focus is back where it was')
+                self.assertEqual(self.value('txtSubnet'), 'typed by hand', 'a message leaves txtSubnet alone')
+
+    def test_tab_order_and_limits(self):
+        order = [row['name'] for row in sorted(self.table['controls'], key=lambda r: r['tab_index'])
+                 if row['tag'] != 'label']
+        walked = [self.focused()]
+        for _ in order[1:]:
+            ActionChains(self.driver).send_keys(Keys.TAB).perform()
+            walked.append(self.focused())
+        self.assertEqual(walked, order, 'Tab walks the table\'s tab order')
+        back = [self.focused()]
+        for _ in order[1:]:
+            ActionChains(self.driver).key_down(Keys.SHIFT).send_keys(Keys.TAB).key_up(Keys.SHIFT).perform()
+            back.append(self.focused())
+        self.assertEqual(back, order[::-1], 'Shift+Tab walks it backwards')
+
+        limits = [
+            ('octet_box_takes_four', 'txtToFirstOctet', lambda e: e.send_keys('02555'), '0255'),
+            ('subnet_takes_twenty', 'txtSubnet', lambda e: e.send_keys('1234567890' * 3), '1234567890' * 2),
+            # as the other windows count: in UTF-16 code units
+            ('astral_characters_count_twice', 'txtFromThirdOctet',
+             lambda e: self.driver.execute_cdp_cmd('Input.insertText', {'text': '\U0001D7D9' * 3}),
+             '\U0001D7D9' * 2),
+        ]
+        for name, box, type_into, expected in limits:
+            with self.subTest(name):
+                self.element(box).click()
+                type_into(self.element(box))
+                self.assertEqual(self.value(box), expected, 'what the box keeps')
+
+    def test_keys_pastes_and_drops_reach_the_entry_rules(self):
+        def keys(*typed):
+            return lambda box: ActionChains(self.driver).send_keys(*typed).perform()
+
+        def with_clipboard(text, *typed):
+            def route(box):
+                done = self.driver.execute_async_script(
+                    'navigator.clipboard.writeText(arguments[0]).then(() => arguments[1](true))', text)
+                self.assertTrue(done, 'clipboard written')
+                ActionChains(self.driver).key_down(typed[0]).send_keys(typed[1]).key_up(typed[0]).perform()
+            return route
+
+        def drop(text):
+            def route(box):
+                x, y = self.js('var r = arguments[0].getBoundingClientRect(); return [r.x + 4, r.y + 4]', box)
+                data = {'items': [{'mimeType': 'text/plain', 'data': text}], 'dragOperationsMask': 1}
+                for kind in ('dragEnter', 'dragOver', 'drop'):
+                    self.driver.execute_cdp_cmd('Input.dispatchDragEvent', {'type': kind, 'x': x, 'y': y, 'data': data})
+            return route
+
+        def on_screen_keyboard(text):  # text input with no key event, as phones send it
+            return lambda box: self.driver.execute_cdp_cmd('Input.insertText', {'text': text})
+        self.driver.execute_cdp_cmd('Browser.grantPermissions',
+                                    {'permissions': ['clipboardReadWrite', 'clipboardSanitizedWrite']})
+        routes = [
+            ('dot_moves_on_and_selects', '1.7.3.4|...', 'txtFromFirstOctet', keys('10.'), '110.7.3.4|...',
+             'txtFromSecondOctet selected 7'),
+            ('dot_from_an_on_screen_keyboard', '..5.|...', 'txtFromThirdOctet', on_screen_keyboard('.'),
+             '..5.|...', 'txtFromFourthOctet end'),
+            ('dot_in_a_fourth_box_is_dropped', '...|...', 'txtToFourthOctet', keys('5.'), '...|...5',
+             'txtToFourthOctet end'),
+            ('backspace_in_an_empty_box_goes_back', '...|192...', 'txtToSecondOctet', keys(Keys.BACKSPACE),
+             '...|192...', 'txtToFirstOctet end'),
+            ('ctrl_v_range_with_en_dash', '...|...', 'txtFromFirstOctet',
+             with_clipboard('192.168.10.7 %s 192.168.11.200' % EN_DASH, Keys.CONTROL, 'v'),
+             '192.168.10.7|192.168.11.200', 'txtToFourthOctet end'),
+            ('shift_insert_other_text_pastes_plainly', '...|...', 'txtFromFirstOctet',
+             with_clipboard('1.2.3.4/33', Keys.SHIFT, Keys.INSERT), '1.2....|...', 'txtFromFirstOctet end'),
+            ('dropped_cidr_block', '...|...', 'txtToThirdOctet', drop('10.1.2.3/22'), '10.1.0.0|10.1.3.255',
+             'txtToFourthOctet end'),
+            ('dropped_other_text_is_cut_at_four', '...|...', 'txtToFirstOctet', drop('123456'), '...|1234...',
+             'txtToFirstOctet selected 1234'),
+        ]
+        for name, before, start, route, expected_boxes, expected_focus in routes:
+            with self.subTest(name):
+                self.set_boxes(before)
+                self.element(start).click()
+                self.js('arguments[0].setSelectionRange(99, 99)', self.element(start))
+                route(self.element(start))
+                self.assertEqual(self.boxes(), expected_boxes, 'boxes after the route')
+                self.assertEqual(self.focus_and_caret(), expected_focus, 'focus and caret after the route')
+
+    def test_txt_subnet_describes_its_network_until_edited_or_a_message(self):
+        def description():
+            tip, aria = self.js("var e = document.getElementById('txtSubnet');"
+                                "return [e.title, e.getAttribute('aria-description') || '']")
+            self.assertEqual(aria, tip, 'accessible description and tooltip differ')
+            read = [d for role, name, d in self.ax_nodes() if name == 'Subnet mask']
+            self.assertEqual(read, [tip], 'what a screen reader reads')
+            return tip
+        self.set_boxes('192.168.10.7|192.168.11.200')
+        self.press()
+        self.assertEqual(description(), '192.168.10.0/23: 192.168.10.0 to 192.168.11.255, 512 addresses',
+                         'after a press')
+        self.element('txtSubnet').send_keys('x')
+        self.assertEqual(description(), '', 'after a hand edit of txtSubnet')
+        self.press()
+        self.set_boxes('192.168.10.7|192.168..200')
+        self.press()
+        ActionChains(self.driver).send_keys(Keys.ENTER).perform()
+        self.assertEqual(description(), '', 'after a message')
+        self.assertEqual(self.value('txtSubnet'), '255.255.254.0', 'a message leaves txtSubnet as it was')
+
+
+class QuietHandler(http.server.SimpleHTTPRequestHandler):
+    requested = []
+
+    def log_message(self, *args):
+        QuietHandler.requested.append(self.path)
+
+
+class OfflineTest(PageTest):
+    def test_loads_with_no_request_but_itself_from_disk_or_a_server(self):
+        folder, name = os.path.split(os.environ['MORVANA_PAGE'])
+        server = http.server.ThreadingHTTPServer(('127.0.0.1', 0), functools.partial(QuietHandler, directory=folder))
+        threading.Thread(target=server.serve_forever, daemon=True).start()
+        self.addCleanup(server.server_close)
+        self.addCleanup(server.shutdown)
+        with open(os.environ['MORVANA_PAGE'], encoding='utf-8') as f:
+            self.assertIn('content="default-src \'none\'; ', f.read(), 'the policy starts from nothing')
+        for how, url in [('file', 'file://' + os.environ['MORVANA_PAGE']),
+                         ('http', 'http://127.0.0.1:%d/%s' % (server.server_port, name))]:
+            with self.subTest(how):
+                QuietHandler.requested.clear()
+                self.driver.get('about:blank')
+                self.driver.get_log('performance')
+                self.open(url)
+                # A normal session: a press with a mask and one with a message.
+                ActionChains(self.driver).send_keys('10.0.0.1', Keys.TAB, '10.0.3.5', Keys.ENTER).perform()
+                self.assertEqual(self.value('txtSubnet'), '255.255.252.0', 'the page works')
+                self.element('txtFromFirstOctet').clear()
+                ActionChains(self.driver).send_keys(Keys.ENTER, Keys.ENTER).perform()
+                requests = [json.loads(entry['message'])['message'] for entry in self.driver.get_log('performance')]
+                urls = [r['params']['request']['url'] for r in requests if r['method'] == 'Network.requestWillBeSent']
+                self.assertEqual(urls, [url], 'no request but the page itself')
+                self.assertEqual(self.js("return performance.getEntriesByType('resource').length"), 0, 'resources')
+                if how == 'http':
+                    self.assertEqual(QuietHandler.requested, ['/' + name], 'what the server was asked for')
+                self.assertEqual(self.driver.get_log('browser'), [], 'nothing in the console')
