@@ -41,7 +41,7 @@ replace_fonts() {
       "$wine" reg add "$key" /v "$asked" /t REG_SZ /d "$face" /f >/dev/null 2>&1 </dev/null ||
         echo "run-windows.sh: could not set $face for $asked" >&2
     fi
-  done < <("$wine" build/mingw/src/ui/win32/pick_faces.exe 2>/dev/null </dev/null | tr -d '\r')
+  done < <("$wine" build/mingw/tools/pick_faces/pick_faces.exe 2>/dev/null </dev/null | tr -d '\r')
 }
 if [ "$own_prefix" = true ]; then replace_fonts; fi
 

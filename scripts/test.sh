@@ -12,7 +12,7 @@ scripts/install-deps.sh
 step() { printf '\n==== %s\n' "$*"; }
 
 step "formatting (clang-format 14)"
-find src tests fuzz bench -type f \( -name '*.cpp' -o -name '*.h' \) -print0 | xargs -0 clang-format --dry-run --Werror
+find src tests fuzz bench tools -type f \( -name '*.cpp' -o -name '*.h' \) -print0 | xargs -0 clang-format --dry-run --Werror
 
 step "g++: build and test"
 cmake --preset dev >/dev/null

@@ -4,11 +4,8 @@
 #include <oleacc.h>
 
 #include <cmath>
-#include <optional>
 
-#include "ui/win32/clipboard.h"
 #include "ui/win32/resource_ids.h"
-#include "ui/win32/subnet_menu.h"
 #include "ui/win32/wide_text.h"
 
 namespace morvana {
@@ -95,16 +92,6 @@ void RegisterWindowClass(HINSTANCE instance) {
   window_class.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_WINDOW + 1));
   window_class.lpszClassName = frmMain::kClassName;
   RegisterClassExW(&window_class);
-}
-
-// The one tool of txtSubnet's tooltip: the whole box, found by its window.
-TOOLINFOW SubnetTool(HWND window, HWND subnet) {
-  TOOLINFOW tool{};
-  tool.cbSize = sizeof tool;
-  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-  tool.hwnd = window;
-  tool.uId = reinterpret_cast<UINT_PTR>(subnet);
-  return tool;
 }
 
 }  // namespace
@@ -211,25 +198,7 @@ void frmMain::ShowMessage(std::string_view text) {
 }
 
 void frmMain::DescribeSubnet(std::string_view description) {
-  const std::wstring text = WideFromUtf8(description);
-  // The tooltip keeps the text itself, so TTM_GETTEXT reads it from outside
-  // too. Removed, it holds an empty text and is switched off.
-  TOOLINFOW tool = SubnetTool(Window(), txtSubnet);
-  tool.lpszText = const_cast<wchar_t*>(text.c_str());
-  SendMessageW(subnet_tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
-  if (text.empty()) SendMessageW(subnet_tooltip_, TTM_POP, 0, 0);
-  SendMessageW(subnet_tooltip_, TTM_ACTIVATE, text.empty() ? FALSE : TRUE, 0);
-
-  if (annotations_ != nullptr) {
-    if (text.empty()) {
-      MSAAPROPID property = PROPID_ACC_DESCRIPTION;
-      annotations_->ClearHwndProps(txtSubnet, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, &property, 1);
-    } else {
-      annotations_->SetHwndPropStr(txtSubnet, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
-                                   PROPID_ACC_DESCRIPTION, text.c_str());
-    }
-  }
-  subnet_description_ = description;
+  subnet_box_.Describe(description, annotations_);
 }
 
 LRESULT frmMain::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
@@ -244,7 +213,7 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       // Typed, pasted or cut by hand, txtSubnet no longer shows what the
       // description tells.
       if (LOWORD(wparam) == ChildId(ControlId::txtSubnet) && HIWORD(wparam) == EN_CHANGE &&
-          !writing_subnet_ && !subnet_description_.empty()) {
+          !writing_subnet_ && !subnet_box_.Description().empty()) {
         DescribeSubnet({});
       }
       // Some dialog managers (Wine's) take the default look off the button
@@ -311,16 +280,10 @@ bool frmMain::OnCreate() {
                              instance, nullptr);
     if (member == nullptr) return false;
     if (control->max_length > 0) SendMessageW(member, EM_SETLIMITTEXT, control->max_length, 0);
-    if (OctetBoxOf(control->id)) {  // the subclass id names the box
-      SetWindowSubclass(member, &OctetBoxProc, static_cast<UINT_PTR>(control->id),
-                        reinterpret_cast<DWORD_PTR>(this));
-    }
-    if (control->id == ControlId::txtSubnet) {
-      SetWindowSubclass(member, &SubnetBoxProc, 0, reinterpret_cast<DWORD_PTR>(this));
-    }
+    if (const auto box = OctetBoxOf(control->id)) octet_boxes_.Add(member, *box);
   }
   focus_ = txtFromFirstOctet;
-  CreateSubnetTooltip(instance);
+  subnet_box_.Create(Window(), txtSubnet);
 
   const UINT dpi = GetDpiForWindow(Window());
   ScaleTo(dpi);
@@ -340,9 +303,7 @@ void frmMain::OnActivate(WPARAM wparam) {
 }
 
 void frmMain::OnDestroy() {
-  DescribeSubnet({});
-  DestroyWindow(subnet_tooltip_);
-  subnet_tooltip_ = nullptr;
+  subnet_box_.Destroy(annotations_);
   if (annotations_ == nullptr) return;
   for (const layout::Control& control : layout::kControls) {
     if (control.accessible_name.empty()) continue;
@@ -399,7 +360,7 @@ void frmMain::OnSchemeChange() {
   for (const layout::Control& control : layout::kControls) {
     SendMessageW(ControlWindow(control.id), WM_SYSCOLORCHANGE, 0, 0);
   }
-  SendMessageW(subnet_tooltip_, WM_SYSCOLORCHANGE, 0, 0);
+  subnet_box_.OnSchemeChange();
   RedrawWindow(Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
@@ -436,111 +397,6 @@ void frmMain::NameControlsForAccessibility() {
     annotations_->SetHwndPropStr(ControlWindow(control.id), static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
                                  PROPID_ACC_NAME, name.c_str());
   }
-}
-
-// Created once with the window and destroyed with it; it starts switched off
-// with an empty text, and DescribeSubnet gives it its text.
-void frmMain::CreateSubnetTooltip(HINSTANCE instance) {
-  subnet_tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                                    WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
-                                    CW_USEDEFAULT, CW_USEDEFAULT, Window(), nullptr, instance, nullptr);
-  TOOLINFOW tool = SubnetTool(Window(), txtSubnet);
-  tool.lpszText = const_cast<wchar_t*>(L"");
-  SendMessageW(subnet_tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-  SendMessageW(subnet_tooltip_, TTM_ACTIVATE, FALSE, 0);
-}
-
-// txtSubnet's subclass: its context menu, however it is asked for, is ours.
-LRESULT CALLBACK frmMain::SubnetBoxProc(HWND box, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR id,
-                                        DWORD_PTR self) {
-  const bool menu_key = wparam == VK_APPS || (wparam == VK_F10 && GetKeyState(VK_SHIFT) < 0 &&
-                                              GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_MENU) >= 0);
-  switch (message) {
-    case WM_CONTEXTMENU:
-      ShowSubnetMenu(box, lparam, reinterpret_cast<frmMain*>(self)->subnet_description_);
-      return 0;
-    // The edit control leaves Shift+F10 and the Menu key unanswered; they
-    // open the menu as from the keyboard. Their releases are taken too, so
-    // that nothing opens it a second time.
-    case WM_KEYDOWN:
-    case WM_SYSKEYDOWN:
-      if (!menu_key) break;
-      SendMessageW(box, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(box), -1);
-      return 0;
-    case WM_KEYUP:
-    case WM_SYSKEYUP:
-      if (menu_key) return 0;
-      break;
-    case WM_NCDESTROY:
-      RemoveWindowSubclass(box, &SubnetBoxProc, id);
-      break;
-    default:
-      break;
-  }
-  return DefSubclassProc(box, message, wparam, lparam);
-}
-
-// The octet boxes' subclass: '.', Backspace and every paste go to the shared
-// decision first; whatever it leaves is the edit control's own.
-LRESULT CALLBACK frmMain::OctetBoxProc(HWND box, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR id,
-                                       DWORD_PTR self) {
-  if (message == WM_NCDESTROY) {
-    RemoveWindowSubclass(box, &OctetBoxProc, id);
-  } else if (const auto ref = OctetBoxOf(static_cast<ControlId>(id));
-             ref && reinterpret_cast<frmMain*>(self)->RouteOctetBoxMessage(box, *ref, message, wparam)) {
-    return 0;
-  }
-  return DefSubclassProc(box, message, wparam, lparam);
-}
-
-bool frmMain::RouteOctetBoxMessage(HWND box, OctetBoxRef ref, UINT message, WPARAM wparam) {
-  switch (message) {
-    case WM_CHAR:
-      if (wparam == L'.') {
-        DWORD selection_end = 0;  // the caret, or the end of the selection
-        SendMessageW(box, EM_GETSEL, 0, reinterpret_cast<LPARAM>(&selection_end));
-        return Apply(FullStopTyped(ref, Utf8FromWide(WindowText(box)), selection_end));
-      }
-      if (wparam == VK_BACK) return Apply(BackspacePressed(ref, Utf8FromWide(WindowText(box))));
-      return false;
-    case WM_KEYDOWN:
-      // Ctrl+V and the context menu paste through WM_PASTE, but an edit
-      // control may paste Shift+Insert directly (Wine's does): send it the
-      // same way.
-      if (wparam == VK_INSERT && GetKeyState(VK_SHIFT) < 0 && GetKeyState(VK_CONTROL) >= 0) {
-        SendMessageW(box, WM_PASTE, 0, 0);
-        return true;
-      }
-      return false;
-    case WM_PASTE: {
-      const std::optional<std::wstring> pasted = ClipboardText(box);
-      return pasted && Apply(TextPasted(ref, Utf8FromWide(*pasted)));
-    }
-    default:
-      return false;
-  }
-}
-
-bool frmMain::Apply(const EntryAction& action) {
-  if (!action.swallow) return false;
-  for (const BoxFill& fill : action.fills) {
-    SetWindowTextW(BoxWindow(fill.box), WideFromUtf8(fill.text).c_str());
-  }
-  if (action.focus) {
-    HWND target = BoxWindow(action.focus->box);
-    SetFocus(target);
-    if (action.focus->caret == CaretPlacement::SelectAll) {
-      SendMessageW(target, EM_SETSEL, 0, -1);
-    } else {
-      const auto end = static_cast<WPARAM>(GetWindowTextLengthW(target));
-      SendMessageW(target, EM_SETSEL, end, static_cast<LPARAM>(end));
-    }
-  }
-  return true;
-}
-
-HWND frmMain::BoxWindow(OctetBoxRef box) const {
-  return ControlWindow(layout::OctetBoxControl(box.side, box.position));
 }
 
 void ProcessMessage(HWND window, MSG& message) {

@@ -6,14 +6,13 @@
 // network txtSubnet stands for:
 //
 //   Create    -> WM_CREATE: brushes, fonts, controls in tab order, sizes at the window's DPI,
-//                the octet boxes' subclass, txtSubnet's tooltip
+//                OctetBoxes and SubnetBox take over their boxes
 //   loop      -> ProcessMessage: IsDialogMessage gives Tab, Shift+Tab and Enter
 //   BN_CLICKED or Enter -> CalculateCommand::Run -> ReadOctetBox, SetSubnetText, ShowMessage
-//                          -> DescribeSubnet: tooltip text and accessible description
-//   '.', Backspace, a paste (Ctrl+V, Shift+Insert, menu) in an octet box
-//             -> the octet boxes' subclass -> octet_entry's decision -> box texts, focus
+//                          -> DescribeSubnet -> SubnetBox: tooltip and accessible description
+//   '.', Backspace, a paste (Ctrl+V, Shift+Insert, menu) in an octet box -> OctetBoxes
 //   EN_CHANGE of txtSubnet by hand -> DescribeSubnet("")
-//   right-click, Shift+F10 or the Menu key on txtSubnet -> its own menu, with "Copy &Network"
+//   right-click, Shift+F10 or the Menu key on txtSubnet -> SubnetBox's menu, with "Copy &Network"
 //   WM_SYSCOLORCHANGE, High Contrast switched -> colours decided again, everything repainted
 //   WM_DPICHANGED -> fonts and rectangles again from twips at the new DPI
 //   close     -> WM_DESTROY posts the quit message; fonts and brushes go at WM_NCDESTROY
@@ -30,9 +29,10 @@
 #include "ui/control_colours.h"
 #include "ui/layout.h"
 #include "ui/main_window_view.h"
-#include "ui/octet_entry.h"
 #include "ui/subnet_description.h"
 #include "ui/win32/base_window.h"
+#include "ui/win32/octet_boxes.h"
+#include "ui/win32/subnet_box.h"
 
 struct IAccPropServices;
 
@@ -97,16 +97,7 @@ class frmMain final : public BaseWindow<frmMain>, public MainWindowView, public 
   [[nodiscard]] HBRUSH BrushFor(layout::Colour colour) const;
   void ScaleTo(UINT dpi);
   void NameControlsForAccessibility();
-  void CreateSubnetTooltip(HINSTANCE instance);
 
-  static LRESULT CALLBACK SubnetBoxProc(HWND box, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR id,
-                                        DWORD_PTR self);
-  static LRESULT CALLBACK OctetBoxProc(HWND box, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR id,
-                                       DWORD_PTR self);
-  // True when the decision took the message from the box.
-  [[nodiscard]] bool RouteOctetBoxMessage(HWND box, OctetBoxRef ref, UINT message, WPARAM wparam);
-  [[nodiscard]] bool Apply(const EntryAction& action);
-  [[nodiscard]] HWND BoxWindow(OctetBoxRef box) const;
   [[nodiscard]] HWND& Member(layout::ControlId id);
   [[nodiscard]] const layout::Control* ControlOf(HWND child) const;
 
@@ -122,9 +113,9 @@ class frmMain final : public BaseWindow<frmMain>, public MainWindowView, public 
   HWND focus_ = nullptr;  // the control that had the focus when the window was last active
 
   IAccPropServices* annotations_ = nullptr;  // accessible names and txtSubnet's description
-  HWND subnet_tooltip_ = nullptr;            // owned by the window, one tool: txtSubnet
   bool writing_subnet_ = false;              // txtSubnet's EN_CHANGE comes from SetSubnetText
-  std::string subnet_description_;           // what txtSubnet's tooltip says now
+  OctetBoxes octet_boxes_;
+  SubnetBox subnet_box_;
 
   HWND Label4 = nullptr;
   HWND Label3 = nullptr;

@@ -1,4 +1,4 @@
-#include "ui/win32/face_fit.h"
+#include "face_fit.h"
 
 #include <algorithm>
 #include <array>

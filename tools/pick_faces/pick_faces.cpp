@@ -10,7 +10,7 @@
 #include <string_view>
 
 #include "ui/layout.h"
-#include "ui/win32/face_fit.h"
+#include "face_fit.h"
 
 int main(int argc, char* argv[]) {
   using namespace morvana;

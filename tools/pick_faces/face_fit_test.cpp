@@ -7,7 +7,7 @@
 #include <string>
 
 #include "ui/layout.h"
-#include "ui/win32/face_fit.h"
+#include "face_fit.h"
 
 namespace morvana {
 namespace {

@@ -1,0 +1,102 @@
+#include "ui/win32/subnet_box.h"
+
+#include <commctrl.h>
+#include <oleacc.h>
+
+#include "ui/win32/subnet_menu.h"
+#include "ui/win32/wide_text.h"
+
+namespace morvana {
+namespace {
+
+// The one tool of the tooltip: the whole box, found by its window.
+TOOLINFOW BoxTool(HWND window, HWND box) {
+  TOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.hwnd = window;
+  tool.uId = reinterpret_cast<UINT_PTR>(box);
+  return tool;
+}
+
+}  // namespace
+
+// The tooltip is created once with the window and destroyed with it; it
+// starts switched off with an empty text, and Describe gives it its text.
+void SubnetBox::Create(HWND window, HWND box) {
+  window_ = window;
+  box_ = box;
+  const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE));
+  tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
+                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window, nullptr,
+                             instance, nullptr);
+  TOOLINFOW tool = BoxTool(window, box);
+  tool.lpszText = const_cast<wchar_t*>(L"");
+  SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  SendMessageW(tooltip_, TTM_ACTIVATE, FALSE, 0);
+  SetWindowSubclass(box, &Proc, 0, reinterpret_cast<DWORD_PTR>(this));
+}
+
+void SubnetBox::Destroy(IAccPropServices* annotations) {
+  Describe({}, annotations);
+  DestroyWindow(tooltip_);
+  tooltip_ = nullptr;
+}
+
+void SubnetBox::Describe(std::string_view description, IAccPropServices* annotations) {
+  const std::wstring text = WideFromUtf8(description);
+  // The tooltip keeps the text itself, so TTM_GETTEXT reads it from outside
+  // too. Removed, it holds an empty text and is switched off.
+  TOOLINFOW tool = BoxTool(window_, box_);
+  tool.lpszText = const_cast<wchar_t*>(text.c_str());
+  SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+  if (text.empty()) SendMessageW(tooltip_, TTM_POP, 0, 0);
+  SendMessageW(tooltip_, TTM_ACTIVATE, text.empty() ? FALSE : TRUE, 0);
+
+  if (annotations != nullptr) {
+    if (text.empty()) {
+      MSAAPROPID property = PROPID_ACC_DESCRIPTION;
+      annotations->ClearHwndProps(box_, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, &property, 1);
+    } else {
+      annotations->SetHwndPropStr(box_, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                                  PROPID_ACC_DESCRIPTION, text.c_str());
+    }
+  }
+  description_ = description;
+}
+
+void SubnetBox::OnSchemeChange() const {
+  SendMessageW(tooltip_, WM_SYSCOLORCHANGE, 0, 0);
+}
+
+// The box's context menu, however it is asked for, is this one.
+LRESULT CALLBACK SubnetBox::Proc(HWND box, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR id,
+                                 DWORD_PTR self) {
+  const bool menu_key = wparam == VK_APPS || (wparam == VK_F10 && GetKeyState(VK_SHIFT) < 0 &&
+                                              GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_MENU) >= 0);
+  switch (message) {
+    case WM_CONTEXTMENU:
+      ShowSubnetMenu(box, lparam, reinterpret_cast<const SubnetBox*>(self)->description_);
+      return 0;
+    // The edit control leaves Shift+F10 and the Menu key unanswered; they
+    // open the menu as from the keyboard. Their releases are taken too, so
+    // that nothing opens it a second time.
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+      if (!menu_key) break;
+      SendMessageW(box, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(box), -1);
+      return 0;
+    case WM_KEYUP:
+    case WM_SYSKEYUP:
+      if (menu_key) return 0;
+      break;
+    case WM_NCDESTROY:
+      RemoveWindowSubclass(box, &Proc, id);
+      break;
+    default:
+      break;
+  }
+  return DefSubclassProc(box, message, wparam, lparam);
+}
+
+}  // namespace morvana

@@ -1,0 +1,42 @@
+#pragma once
+
+// What txtSubnet carries beyond an edit control: a tooltip and an accessible
+// description that tell the network its mask stands for, and a context menu
+// of its own that can copy that network. frmMain creates it with the box and
+// hands it each description.
+
+#include <string>
+#include <string_view>
+
+#include "ui/win32/base_window.h"
+
+struct IAccPropServices;
+
+namespace morvana {
+
+class SubnetBox {
+ public:
+  // Gives `box`, a child of `window`, its tooltip and its subclass.
+  void Create(HWND window, HWND box);
+  // Ends what Create began, before the window's controls go.
+  void Destroy(IAccPropServices* annotations);
+
+  // The tooltip's text and the accessible description (through
+  // `annotations`, when there are any); empty removes both.
+  void Describe(std::string_view description, IAccPropServices* annotations);
+  [[nodiscard]] const std::string& Description() const { return description_; }
+
+  // The tooltip keeps system colours of its own.
+  void OnSchemeChange() const;
+
+ private:
+  static LRESULT CALLBACK Proc(HWND box, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR id,
+                               DWORD_PTR self);
+
+  HWND window_ = nullptr;
+  HWND box_ = nullptr;
+  HWND tooltip_ = nullptr;  // owned by the window, one tool: the box
+  std::string description_;
+};
+
+}  // namespace morvana
