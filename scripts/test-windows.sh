@@ -48,4 +48,7 @@ rm -rf build/mingw-repro
 cmake --preset mingw -B build/mingw-repro -DBUILD_TESTING=OFF >/dev/null
 cmake --build build/mingw-repro --target Morvana -j2 >/dev/null
 cmp build/mingw/src/ui/win32/Morvana.exe build/mingw-repro/src/ui/win32/Morvana.exe
-echo "Morvana.exe: $(stat -c %s build/mingw/src/ui/win32/Morvana.exe) bytes, identical in two clean builds"
+size=$(stat -c %s build/mingw/src/ui/win32/Morvana.exe)
+echo "Morvana.exe: $size bytes, identical in two clean builds"
+# One static file under 100 KB: growing past it fails the test command.
+[ "$size" -le 102400 ] || { echo "Morvana.exe has grown past 100 KB (102,400 bytes)" >&2; exit 1; }
