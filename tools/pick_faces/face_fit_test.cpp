@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "ui/layout.h"
 #include "face_fit.h"
+#include "ui/layout.h"
 
 namespace morvana {
 namespace {

@@ -9,8 +9,8 @@
 #include <string>
 #include <string_view>
 
-#include "ui/layout.h"
 #include "face_fit.h"
+#include "ui/layout.h"
 
 int main(int argc, char* argv[]) {
   using namespace morvana;
