@@ -75,12 +75,16 @@ void BM_MinimalReference(benchmark::State& state) {
 }
 BENCHMARK(BM_MinimalReference);
 
-// Keeps each benchmark's ns per iteration to print the ratio at the end.
+// Keeps each benchmark's ns per iteration to print the ratio at the end: of a
+// single run, or with --benchmark_repetitions the median, which one busy
+// moment on a shared machine does not move.
 class RatioReporter : public benchmark::ConsoleReporter {
  public:
   void ReportRuns(const std::vector<Run>& runs) override {
     for (const Run& run : runs) {
-      if (run.run_type == Run::RT_Iteration) ns_[run.benchmark_name()] = run.GetAdjustedRealTime();
+      const bool figure =
+          run.run_type == Run::RT_Iteration ? run.repetitions <= 1 : run.aggregate_name == "median";
+      if (figure) ns_[run.run_name.function_name] = run.GetAdjustedRealTime();
     }
     ConsoleReporter::ReportRuns(runs);
   }

@@ -3,26 +3,21 @@
 #include <array>
 #include <charconv>
 #include <cstddef>
-#include <limits>
 #include <optional>
+#include <utility>
+
+#include "mask/address_numbers.h"
 
 namespace morvana {
 namespace {
 
-template <typename Narrow>
-std::optional<Narrow> Narrowed(std::int64_t value) {
-  if (value < std::numeric_limits<Narrow>::min() || value > std::numeric_limits<Narrow>::max()) {
-    return std::nullopt;
-  }
-  return static_cast<Narrow>(value);
-}
-
-// The XOR of two octet values in 32 bits, as a 16-bit difference.
-std::optional<std::int16_t> Difference(OctetValue a, OctetValue b) {
-  const auto a32 = Narrowed<std::int32_t>(a.Number());
-  const auto b32 = Narrowed<std::int32_t>(b.Number());
-  if (!a32 || !b32) return std::nullopt;
-  return Narrowed<std::int16_t>(*a32 ^ *b32);
+// The XOR of two octet values in 32 bits, as a 16-bit difference; nullopt
+// when either value or the XOR does not fit.
+std::optional<std::int16_t> Difference(std::int64_t a, std::int64_t b) {
+  if (!std::in_range<std::int32_t>(a) || !std::in_range<std::int32_t>(b)) return std::nullopt;
+  const std::int32_t xor32 = static_cast<std::int32_t>(a) ^ static_cast<std::int32_t>(b);
+  if (!std::in_range<std::int16_t>(xor32)) return std::nullopt;
+  return static_cast<std::int16_t>(xor32);
 }
 
 }  // namespace
@@ -42,14 +37,15 @@ std::int16_t MaskOctet(std::int16_t difference) {
 }
 
 Outcome<DottedAddress> CalculateSubnetMask(std::string_view first, std::string_view second) {
-  const auto a = SplitDottedAddress(first);
-  if (!a) return a.Failure();
-  const auto b = SplitDottedAddress(second);
-  if (!b) return b.Failure();
+  // A field that is not a number, in either address, goes before any range failure.
+  const AddressNumbers a = ReadAddressNumbers(first);
+  if (a.form == AddressForm::NotANumber) return MaskFailure::Conversion;
+  const AddressNumbers b = ReadAddressNumbers(second);
+  if (b.form == AddressForm::NotANumber) return MaskFailure::Conversion;
 
   std::array<std::int16_t, 4> mask{};
   for (std::size_t i = 0; i < mask.size(); ++i) {
-    const auto difference = Difference(a.Value()[i], b.Value()[i]);
+    const auto difference = Difference(a.numbers[i], b.numbers[i]);
     if (!difference) return MaskFailure::Range;
     mask[i] = MaskOctet(*difference);
   }
@@ -61,14 +57,16 @@ Outcome<DottedAddress> CalculateSubnetMask(std::string_view first, std::string_v
     }
   }
 
-  // Four numbers of at most six characters each ("-32768") and three dots.
-  std::array<char, 4 * 6 + 3> text{};
+  // Four octets of at most three digits and three dots: the text is written
+  // in place, and fits a string's own small buffer.
+  DottedAddress text(4 * 3 + 3, '\0');
   char* end = text.data();
   for (std::size_t i = 0; i < mask.size(); ++i) {
     if (i > 0) *end++ = '.';
     end = std::to_chars(end, text.data() + text.size(), mask[i]).ptr;
   }
-  return DottedAddress(text.data(), end);
+  text.resize(static_cast<std::size_t>(end - text.data()));
+  return text;
 }
 
 }  // namespace morvana

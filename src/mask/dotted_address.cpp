@@ -1,6 +1,8 @@
 #include "mask/dotted_address.h"
 
-#include <limits>
+#include <algorithm>
+
+#include "mask/address_numbers.h"
 
 namespace morvana {
 namespace {
@@ -11,36 +13,66 @@ constexpr bool IsBlank(char c) {
   return c == ' ' || c == '\t';
 }
 
-std::string_view TrimBlanks(std::string_view text) {
-  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-  return text;
+constexpr bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
 }
 
-// Plain decimal integer with optional sign and surrounding blanks.
-std::optional<OctetValue> ConvertField(std::string_view field) {
-  std::string_view digits = TrimBlanks(field);
+// Reads blanks, an optional sign, one or more digits and blanks from `p`, and
+// stops at the first character that cannot continue them. Returns where it
+// stopped, or nullptr when there was no digit.
+const char* ReadNumber(const char* p, const char* end, std::int64_t& number) {
   bool negative = false;
-  if (!digits.empty() && (digits.front() == '+' || digits.front() == '-')) {
-    negative = digits.front() == '-';
-    digits.remove_prefix(1);
+  // Most fields start with their first digit, so blanks and a sign are looked
+  // for only when one does not: on short fields that saves a third of the time.
+  if (p != end && !IsDigit(*p)) {
+    while (p != end && IsBlank(*p)) ++p;
+    if (p != end && (*p == '+' || *p == '-')) {
+      negative = *p == '-';
+      ++p;
+    }
   }
-  if (digits.empty()) return std::nullopt;
-  // Accumulate the magnitude, saturating at 2^63 so that the 64-bit minimum
-  // stays exact and its negation never overflows.
+  const char* const digits = p;
+  // Magnitudes from 2^63 up are all held at the limit, so the loop stops
+  // growing there; below the cut-off, ten times the magnitude plus a digit
+  // still fits 64 unsigned bits.
   constexpr std::uint64_t kLimit = std::uint64_t{1} << 63;
   std::uint64_t magnitude = 0;
-  for (const char c : digits) {
-    if (c < '0' || c > '9') return std::nullopt;
-    const auto digit = static_cast<std::uint64_t>(c - '0');
-    magnitude = magnitude > (kLimit - digit) / 10 ? kLimit : magnitude * 10 + digit;
+  for (; p != end && IsDigit(*p); ++p) {
+    const auto digit = static_cast<std::uint64_t>(*p - '0');
+    magnitude = magnitude <= kLimit / 10 ? magnitude * 10 + digit : kLimit;
   }
-  if (negative) return OctetValue(static_cast<std::int64_t>(0 - magnitude));  // 2^63 wraps to the minimum
-  return OctetValue(magnitude >= kLimit ? std::numeric_limits<std::int64_t>::max()
-                                        : static_cast<std::int64_t>(magnitude));
+  if (p == digits) return nullptr;
+  // Held at the limit of its sign: 2^63 negated is exactly the 64-bit minimum.
+  number = negative ? static_cast<std::int64_t>(0 - std::min(magnitude, kLimit))
+                    : static_cast<std::int64_t>(std::min(magnitude, kLimit - 1));
+  while (p != end && IsBlank(*p)) ++p;
+  return p;
 }
 
 }  // namespace
+
+AddressNumbers ReadAddressNumbers(std::string_view text) {
+  AddressNumbers read;
+  const char* p = text.data();
+  const char* const end = text.data() + text.size();
+  // One walk: each field is a number ended by a separator, the last one by
+  // the end of the text.
+  for (std::size_t i = 0; i < read.numbers.size(); ++i) {
+    p = ReadNumber(p, end, read.numbers[i]);
+    const bool last = i + 1 == read.numbers.size();
+    if (p == nullptr || (last ? p != end : p == end || *p != kSeparator)) {
+      // Whether that is a field that is not a number or a text that is not
+      // an address at all, only the count of separators can tell.
+      read.numbers = {};
+      read.form = std::count(text.begin(), text.end(), kSeparator) == 3 ? AddressForm::NotANumber
+                                                                        : AddressForm::NotAnAddress;
+      return read;
+    }
+    if (!last) ++p;
+  }
+  read.form = AddressForm::Numbers;
+  return read;
+}
 
 DottedAddress JoinOctetFields(std::string_view first, std::string_view second, std::string_view third,
                               std::string_view fourth) {
@@ -52,23 +84,11 @@ DottedAddress JoinOctetFields(std::string_view first, std::string_view second, s
 }
 
 Outcome<OctetValues> SplitDottedAddress(std::string_view text) {
+  const AddressNumbers read = ReadAddressNumbers(text);
+  if (read.form == AddressForm::NotANumber) return MaskFailure::Conversion;
   OctetValues values{};
-  // Field i lies between ends[i] and ends[i + 1]; a fifth separator means the
-  // text is not an address, and its values stay empty.
-  std::array<std::size_t, 5> ends{};
-  std::size_t separators = 0;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] != kSeparator) continue;
-    if (++separators > 3) return values;
-    ends[separators] = i + 1;
-  }
-  if (separators != 3) return values;
-  ends[4] = text.size() + 1;
-
-  for (std::size_t i = 0; i < values.size(); ++i) {
-    const auto value = ConvertField(text.substr(ends[i], ends[i + 1] - ends[i] - 1));
-    if (!value) return MaskFailure::Conversion;
-    values[i] = *value;
+  if (read.form == AddressForm::Numbers) {
+    for (std::size_t i = 0; i < values.size(); ++i) values[i] = OctetValue(read.numbers[i]);
   }
   return values;
 }

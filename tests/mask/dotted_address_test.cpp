@@ -50,7 +50,8 @@ INSTANTIATE_TEST_SUITE_P(
         SplitCase{"no_range_check", "300.-1.7.999", Values(300, -1, 7, 999)},
         SplitCase{"plus_sign", "+1.+0.-0.2", Values(1, 0, 0, 2)},
         SplitCase{"five_pieces_are_empty", "10.1..0.0", kEmpty},
-        SplitCase{"three_pieces_are_empty", "1.2.3", kEmpty}, SplitCase{"no_dot_is_empty", "", kEmpty},
+        SplitCase{"three_pieces_are_empty", "1.2.3", kEmpty},
+        SplitCase{"five_numbers_are_empty", "1.2.3.4.5", kEmpty}, SplitCase{"no_dot_is_empty", "", kEmpty},
         SplitCase{"garbage_in_five_pieces_is_still_empty", "x.y.z.w.v", kEmpty},
         SplitCase{"fullwidth_full_stop_is_not_a_separator",
                   "1\xEF\xBC\x8E"
@@ -89,7 +90,8 @@ INSTANTIATE_TEST_SUITE_P(
                     FailCase{"exponent", "1e3.0.0.0"}, FailCase{"hex", "0x10.0.0.0"},
                     FailCase{"decimal_comma", "0.0.1,5.0"}, FailCase{"non_ascii_digit", "0.0.0.\xD9\xA3"},
                     FailCase{"invalid_utf8", "0.\xFF.0.0"}, FailCase{"nul_byte", std::string("0.0\0.0.0", 8)},
-                    FailCase{"failure_in_last_field", "1.2.3.4x"}),
+                    FailCase{"failure_in_last_field", "1.2.3.4x"},
+                    FailCase{"letter_after_digits", "1x.2.3.4"}),
     [](const testing::TestParamInfo<FailCase>& info) { return info.param.name; });
 
 TEST(octet_value, empty_counts_as_zero_but_differs_from_zero) {
