@@ -6,6 +6,7 @@
 // (1440 to the inch, 15 to the pixel at 96 DPI).
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 
@@ -107,6 +108,11 @@ inline constexpr std::array<Control, kControlCount> kControls{{
 // clang-format on
 
 [[nodiscard]] const Control& ControlFor(ControlId id);
+
+// A control's place in kControls, for windows that keep something per row.
+[[nodiscard]] inline std::size_t RowOf(const Control& control) {
+  return static_cast<std::size_t>(&control - kControls.data());
+}
 
 // The controls by ascending tab index (Label2 first, Label4 last). Windows
 // that take their tab order from creation order create them in this order.

@@ -6,9 +6,9 @@
 #include <algorithm>
 #include <array>
 #include <atomic>
-#include <cstring>
 #include <thread>
 
+#include "ui/win32/clipboard.h"
 #include "ui/win32/wide_text.h"
 
 namespace morvana::testing_win32 {
@@ -152,14 +152,7 @@ void PressKey(HWND window, WPARAM key, bool shift, bool ctrl) {
 }
 
 void SetClipboardText(HWND owner, const std::wstring& text) {
-  ASSERT_TRUE(OpenClipboard(owner)) << "clipboard";
-  EmptyClipboard();
-  const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
-  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
-  std::memcpy(GlobalLock(memory), text.c_str(), bytes);
-  GlobalUnlock(memory);
-  SetClipboardData(CF_UNICODETEXT, memory);  // the clipboard owns the memory now
-  CloseClipboard();
+  ASSERT_TRUE(PutTextOnClipboard(owner, text)) << "clipboard";
 }
 
 std::vector<HWND> OwnedTooltips(HWND window) {

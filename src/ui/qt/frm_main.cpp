@@ -34,10 +34,6 @@ layout::Colour FromQColor(const QColor& colour) {
           static_cast<std::uint8_t>(colour.blue())};
 }
 
-std::size_t RowOf(layout::ControlId id) {
-  return static_cast<std::size_t>(&layout::ControlFor(id) - layout::kControls.data());
-}
-
 QRect PixelRect(const layout::TwipsRect& rect) {
   return {layout::TwipsToPixels(rect.left, kLayoutDpi), layout::TwipsToPixels(rect.top, kLayoutDpi),
           layout::TwipsToPixels(rect.width, kLayoutDpi), layout::TwipsToPixels(rect.height, kLayoutDpi)};
@@ -237,11 +233,11 @@ void FrmMain::PlaceControl(QWidget* widget, layout::ControlId id) {
   const layout::Control& control = layout::ControlFor(id);
   widget->setObjectName(ToQString(control.name));
   widget->setGeometry(PixelRect(control.rect));
-  controls_.at(RowOf(id)) = widget;
+  controls_.at(layout::RowOf(layout::ControlFor(id))) = widget;
 }
 
 QWidget* FrmMain::ControlWidget(layout::ControlId id) const {
-  return controls_.at(RowOf(id));
+  return controls_.at(layout::RowOf(layout::ControlFor(id)));
 }
 
 OctetLineEdit* FrmMain::OctetBoxWidget(OctetBoxRef box) const {

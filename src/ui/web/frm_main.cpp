@@ -155,7 +155,7 @@ void FrmMain::CreateControl(const layout::Control& control) {
       "; text-align: " + (control.align == layout::TextAlign::Centre ? "center" : "left") +
       "; background-color: " + CssColour(control.back) + "; color: black; ";
 
-  const int row = static_cast<int>(&control - layout::kControls.data());
+  const auto row = static_cast<int>(layout::RowOf(control));
   switch (control.kind) {
     case layout::ControlKind::Label:
       // Labels lie beneath the boxes: Label1 reaches one pixel into

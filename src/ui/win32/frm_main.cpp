@@ -23,10 +23,6 @@ layout::Colour SystemColour(int index) {
   return {GetRValue(colour), GetGValue(colour), GetBValue(colour)};
 }
 
-std::size_t RowOf(const layout::Control& control) {
-  return static_cast<std::size_t>(&control - layout::kControls.data());
-}
-
 RECT PixelRect(const layout::TwipsRect& twips, UINT dpi) {
   const int d = static_cast<int>(dpi);
   const int left = layout::TwipsToPixels(twips.left, d);
@@ -320,7 +316,7 @@ LRESULT frmMain::OnControlColour(UINT message, WPARAM wparam, LPARAM lparam) {
   const LRESULT standard = DefWindowProcW(Window(), message, wparam, lparam);
   const layout::Control* control = ControlOf(reinterpret_cast<HWND>(lparam));
   if (control == nullptr) return standard;
-  const ColourPair& colours = colours_.at(RowOf(*control));
+  const ColourPair& colours = colours_.at(layout::RowOf(*control));
   auto* dc = reinterpret_cast<HDC>(wparam);
   // The push button draws its face and caption in the system's button
   // colours, readable under every scheme; only its surround is ours.
@@ -335,7 +331,7 @@ void frmMain::DecideColours() {
   const bool high_contrast = high_contrast_();
   brushes_.clear();
   for (const layout::Control& control : layout::kControls) {
-    ColourPair& colours = colours_.at(RowOf(control));
+    ColourPair& colours = colours_.at(layout::RowOf(control));
     colours = control.kind == ControlKind::Button
                   ? ColourPair{control.back, SystemColour(COLOR_BTNTEXT)}
                   : ColoursToDrawWith(control.back, window_text, {window, window_text}, high_contrast);

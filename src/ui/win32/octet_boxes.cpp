@@ -11,27 +11,24 @@
 namespace morvana {
 namespace {
 
-// The subclass id of a box: its place among the eight.
-UINT_PTR IndexOf(OctetBoxRef ref) {
-  return (ref.side == AddressSide::From ? 0 : 4) + static_cast<UINT_PTR>(ref.position) - 1;
-}
-
-OctetBoxRef BoxAt(UINT_PTR index) {
-  return {index < 4 ? AddressSide::From : AddressSide::To, static_cast<OctetPosition>(index % 4 + 1)};
+layout::ControlId ControlOf(OctetBoxRef ref) {
+  return layout::OctetBoxControl(ref.side, ref.position);
 }
 
 }  // namespace
 
+// The subclass id names the box's control.
 void OctetBoxes::Add(HWND box, OctetBoxRef ref) {
   Box(ref) = box;
-  SetWindowSubclass(box, &Proc, IndexOf(ref), reinterpret_cast<DWORD_PTR>(this));
+  SetWindowSubclass(box, &Proc, static_cast<UINT_PTR>(ControlOf(ref)), reinterpret_cast<DWORD_PTR>(this));
 }
 
 LRESULT CALLBACK OctetBoxes::Proc(HWND box, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR id,
                                   DWORD_PTR self) {
   if (message == WM_NCDESTROY) {
     RemoveWindowSubclass(box, &Proc, id);
-  } else if (reinterpret_cast<OctetBoxes*>(self)->Route(box, BoxAt(id), message, wparam)) {
+  } else if (const auto ref = OctetBoxOf(static_cast<layout::ControlId>(id));
+             ref && reinterpret_cast<OctetBoxes*>(self)->Route(box, *ref, message, wparam)) {
     return 0;
   }
   return DefSubclassProc(box, message, wparam, lparam);
@@ -82,7 +79,7 @@ bool OctetBoxes::Apply(const EntryAction& action) {
 }
 
 HWND& OctetBoxes::Box(OctetBoxRef ref) {
-  return boxes_.at(IndexOf(ref));
+  return boxes_.at(static_cast<std::size_t>(ControlOf(ref)));
 }
 
 }  // namespace morvana

@@ -8,6 +8,7 @@
 
 #include <array>
 
+#include "ui/layout.h"
 #include "ui/octet_entry.h"
 #include "ui/win32/base_window.h"
 
@@ -26,7 +27,7 @@ class OctetBoxes {
   [[nodiscard]] bool Apply(const EntryAction& action);
   [[nodiscard]] HWND& Box(OctetBoxRef ref);
 
-  std::array<HWND, 8> boxes_{};  // From first to fourth, then To
+  std::array<HWND, layout::kControlCount> boxes_{};  // by control; only the octet boxes are set
 };
 
 }  // namespace morvana
