@@ -36,14 +36,18 @@ std::int16_t MaskOctet(std::int16_t difference) {
   return 0;
 }
 
-Outcome<DottedAddress> CalculateSubnetMask(std::string_view first, std::string_view second) {
+namespace {
+
+// Fills `mask`; the failure, when there is one, leaves it unfinished. The
+// octets are written into the caller's array, with no Outcome between them
+// and the text, which keeps the hot path free of variant copies.
+std::optional<MaskFailure> FillMaskOctets(std::string_view first, std::string_view second, MaskOctets& mask) {
   // A field that is not a number, in either address, goes before any range failure.
   const AddressNumbers a = ReadAddressNumbers(first);
   if (a.form == AddressForm::NotANumber) return MaskFailure::Conversion;
   const AddressNumbers b = ReadAddressNumbers(second);
   if (b.form == AddressForm::NotANumber) return MaskFailure::Conversion;
 
-  std::array<std::int16_t, 4> mask{};
   for (std::size_t i = 0; i < mask.size(); ++i) {
     const auto difference = Difference(a.numbers[i], b.numbers[i]);
     if (!difference) return MaskFailure::Range;
@@ -56,7 +60,12 @@ Outcome<DottedAddress> CalculateSubnetMask(std::string_view first, std::string_v
       for (std::size_t j = i + 1; j < mask.size(); ++j) mask[j] = 0;
     }
   }
+  return std::nullopt;
+}
 
+}  // namespace
+
+DottedAddress MaskText(const MaskOctets& mask) {
   // Four octets of at most three digits and three dots: the text is written
   // in place, and fits a string's own small buffer.
   DottedAddress text(4 * 3 + 3, '\0');
@@ -67,6 +76,18 @@ Outcome<DottedAddress> CalculateSubnetMask(std::string_view first, std::string_v
   }
   text.resize(static_cast<std::size_t>(end - text.data()));
   return text;
+}
+
+Outcome<MaskOctets> CalculateMaskOctets(std::string_view first, std::string_view second) {
+  MaskOctets mask{};
+  if (const auto failure = FillMaskOctets(first, second, mask)) return *failure;
+  return mask;
+}
+
+Outcome<DottedAddress> CalculateSubnetMask(std::string_view first, std::string_view second) {
+  MaskOctets mask{};
+  if (const auto failure = FillMaskOctets(first, second, mask)) return *failure;
+  return MaskText(mask);
 }
 
 }  // namespace morvana

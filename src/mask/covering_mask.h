@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string_view>
 
@@ -20,5 +21,12 @@ namespace morvana {
 // is not a number, and with Range for a value outside 32 bits or an octet XOR
 // outside 16 bits.
 [[nodiscard]] Outcome<DottedAddress> CalculateSubnetMask(std::string_view first, std::string_view second);
+
+// The same mask as numbers, first octet first, each from 0 to 255, for
+// callers that go on to work with it; MaskText writes it as
+// CalculateSubnetMask does.
+using MaskOctets = std::array<std::int16_t, 4>;
+[[nodiscard]] Outcome<MaskOctets> CalculateMaskOctets(std::string_view first, std::string_view second);
+[[nodiscard]] DottedAddress MaskText(const MaskOctets& mask);
 
 }  // namespace morvana

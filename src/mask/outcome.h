@@ -20,7 +20,9 @@ class [[nodiscard]] Outcome {
   [[nodiscard]] bool HasValue() const { return std::holds_alternative<T>(state_); }
   explicit operator bool() const { return HasValue(); }
 
-  // Both accessors throw std::bad_variant_access when asked for the wrong side.
+  // Asking for the side that is not there is the caller's fault: check
+  // HasValue first. It throws std::bad_variant_access where exceptions are
+  // on, and ends the program at once where they are off (Morvana.exe).
   [[nodiscard]] const T& Value() const { return std::get<T>(state_); }
   [[nodiscard]] MaskFailure Failure() const { return std::get<MaskFailure>(state_); }
 

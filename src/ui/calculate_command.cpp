@@ -1,6 +1,7 @@
 #include "ui/calculate_command.h"
 
 #include <algorithm>
+#include <bit>
 
 #include "mask/covering_mask.h"
 
@@ -36,17 +37,22 @@ std::string BadOctetMessage(const OctetBox& box) {
   return "Please enter a number from 0 to 255 for " + std::string(box.words) + ".";
 }
 
-void CalculateCommand::Run() {
-  if (!ValidateOctetFields() || !ValidateOctetValues()) return;
+std::optional<CoveringNetwork> CalculateCommand::Run() {
+  if (!ValidateOctetFields() || !ValidateOctetValues()) return std::nullopt;
 
   const DottedAddress from = GetFromAddress();
   const DottedAddress to = GetToAddress();
-  const auto mask = CalculateSubnetMask(to, from);
+  const auto mask = CalculateMaskOctets(to, from);
   if (!mask) {
     view_.ShowMessage(kCalculationFailedMessage);
-    return;
+    return std::nullopt;
   }
-  view_.SetSubnetText(mask.Value());
+  view_.SetSubnetText(MaskText(mask.Value()));
+  // The mask keeps whole leading octets and one run of ones in the octet
+  // where the addresses part, so it is a prefix: its length is its ones.
+  std::uint32_t bits = 0;
+  for (const std::int16_t octet : mask.Value()) bits = bits << 8 | static_cast<std::uint8_t>(octet);
+  return NetworkOf(AddressValue(AddressSide::From), std::countl_one(bits));
 }
 
 bool CalculateCommand::ValidateOctetFields() {
@@ -71,6 +77,15 @@ DottedAddress CalculateCommand::GetAddress(AddressSide side) const {
   return JoinOctetFields(
       view_.ReadOctetBox(side, OctetPosition::First), view_.ReadOctetBox(side, OctetPosition::Second),
       view_.ReadOctetBox(side, OctetPosition::Third), view_.ReadOctetBox(side, OctetPosition::Fourth));
+}
+
+std::uint32_t CalculateCommand::AddressValue(AddressSide side) const {
+  std::uint32_t address = 0;
+  for (const OctetBox& box : kOctetBoxes) {
+    if (box.side == side)
+      address = address << 8 | OctetBoxValue(view_.ReadOctetBox(box.side, box.position)).value_or(0);
+  }
+  return address;
 }
 
 }  // namespace morvana

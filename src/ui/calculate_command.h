@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "mask/dotted_address.h"
+#include "ui/covering_network.h"
 #include "ui/main_window_view.h"
 
 namespace morvana {
@@ -45,8 +46,9 @@ class CalculateCommand {
   explicit CalculateCommand(MainWindowView& view) : view_(view) {}
 
   // One press: check the boxes, then write the covering mask into txtSubnet.
-  // Any message ends the press and leaves txtSubnet as it was.
-  void Run();
+  // Any message ends the press and leaves txtSubnet as it was. Returns the
+  // network the mask stands for, or nothing after a message.
+  std::optional<CoveringNetwork> Run();
 
   // True when no box is blank (spaces only count as blank); otherwise shows
   // the message for the first blank box.
@@ -60,6 +62,8 @@ class CalculateCommand {
 
  private:
   [[nodiscard]] DottedAddress GetAddress(AddressSide side) const;
+  // The address its boxes hold, once ValidateOctetValues has passed them.
+  [[nodiscard]] std::uint32_t AddressValue(AddressSide side) const;
 
   MainWindowView& view_;
 };

@@ -19,9 +19,4 @@ namespace morvana {
 
 [[nodiscard]] std::string DottedQuadText(std::uint32_t address);
 
-// The n leading one bits of a mask; 0 gives no bits, 32 all of them.
-[[nodiscard]] constexpr std::uint32_t PrefixMask(int prefix_length) {
-  return prefix_length <= 0 ? 0 : ~std::uint32_t{0} << (32 - prefix_length);
-}
-
 }  // namespace morvana

@@ -5,12 +5,6 @@
 
 namespace morvana::layout {
 
-const Control& ControlFor(ControlId id) {
-  const auto found = std::find_if(kControls.begin(), kControls.end(),
-                                  [id](const Control& control) { return control.id == id; });
-  return *found;  // every ControlId has a row; the table test holds that
-}
-
 const std::array<const Control*, kControlCount>& TabOrder() {
   static const auto order = [] {
     std::array<const Control*, kControlCount> sorted{};
@@ -30,6 +24,16 @@ ControlId OctetBoxControl(AddressSide side, OctetPosition position) {
                                                 ControlId::txtToThirdOctet, ControlId::txtToFourthOctet};
   const auto index = static_cast<std::size_t>(position) - 1;
   return side == AddressSide::From ? kFrom.at(index) : kTo.at(index);
+}
+
+std::optional<OctetBoxRef> OctetBoxOf(ControlId id) {
+  for (const AddressSide side : {AddressSide::From, AddressSide::To}) {
+    for (int position = 1; position <= 4; ++position) {
+      const OctetBoxRef box{side, static_cast<OctetPosition>(position)};
+      if (OctetBoxControl(box) == id) return box;
+    }
+  }
+  return std::nullopt;
 }
 
 }  // namespace morvana::layout

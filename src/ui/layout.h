@@ -1,13 +1,15 @@
 #pragma once
 
-// The main window frmMain as data: every window of ours is built from this
-// table and checked against it, so the Win32 and Qt windows cannot drift.
+// The main window frmMain as data: every window of ours (Win32, Qt and the
+// page) is built from this table and checked against it, so they cannot
+// drift.
 // Positions and sizes are twips from the top-left of the client area
 // (1440 to the inch, 15 to the pixel at 96 DPI).
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 #include "ui/main_window_view.h"
@@ -50,7 +52,8 @@ struct TwipsRect {
   int height;
 };
 
-// Named as the controls are named in the windows' code.
+// Named as the controls are named in the windows' code, and numbered as the
+// rows of kControls: a control's id is its row.
 enum class ControlId {
   Label4,
   Label3,
@@ -65,9 +68,9 @@ enum class ControlId {
   txtToSecondOctet,
   txtToThirdOctet,
   txtToFourthOctet,
-  txtSubnet,
+  txtSubnet,  // the last
 };
-inline constexpr int kControlCount = 14;
+inline constexpr int kControlCount = static_cast<int>(ControlId::txtSubnet) + 1;
 
 struct Control {
   ControlId id;
@@ -107,11 +110,21 @@ inline constexpr std::array<Control, kControlCount> kControls{{
 }};
 // clang-format on
 
-[[nodiscard]] const Control& ControlFor(ControlId id);
+// Each row stands where its id says, so finding a control is an index.
+static_assert(
+    [] {
+      for (std::size_t row = 0; row < kControls.size(); ++row) {
+        if (kControls[row].id != static_cast<ControlId>(row)) return false;
+      }
+      return true;
+    }(),
+    "kControls must list the controls in the order of ControlId");
 
-// A control's place in kControls, for windows that keep something per row.
-[[nodiscard]] inline std::size_t RowOf(const Control& control) {
-  return static_cast<std::size_t>(&control - kControls.data());
+[[nodiscard]] constexpr std::size_t RowOf(ControlId id) {
+  return static_cast<std::size_t>(id);
+}
+[[nodiscard]] constexpr const Control& ControlFor(ControlId id) {
+  return kControls[RowOf(id)];
 }
 
 // The controls by ascending tab index (Label2 first, Label4 last). Windows
@@ -120,6 +133,11 @@ inline constexpr std::array<Control, kControlCount> kControls{{
 
 // The octet box that holds one octet of one address.
 [[nodiscard]] ControlId OctetBoxControl(AddressSide side, OctetPosition position);
+[[nodiscard]] inline ControlId OctetBoxControl(OctetBoxRef box) {
+  return OctetBoxControl(box.side, box.position);
+}
+// The octet box a control is, or nothing for the other controls.
+[[nodiscard]] std::optional<OctetBoxRef> OctetBoxOf(ControlId id);
 
 // round(twips * dpi / 1440), for the non-negative sizes of this layout.
 [[nodiscard]] constexpr int TwipsToPixels(int twips, int dpi) {

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 
+#include "ui/covering_network.h"
 #include "ui/dotted_quad.h"
 
 namespace morvana {
@@ -91,19 +92,10 @@ OctetPosition Neighbour(OctetPosition position, int step) {
 
 }  // namespace
 
-std::optional<OctetBoxRef> OctetBoxOf(layout::ControlId id) {
-  for (const AddressSide side : {AddressSide::From, AddressSide::To}) {
-    for (const OctetPosition position : kPositions) {
-      if (layout::OctetBoxControl(side, position) == id) return OctetBoxRef{side, position};
-    }
-  }
-  return std::nullopt;
-}
-
-EntryAction FullStopTyped(OctetBoxRef box, std::string_view text, std::size_t caret) {
+EntryAction FullStopTyped(OctetBoxRef box, bool text_before_caret) {
   EntryAction action;
   action.swallow = true;
-  if (!text.empty() && caret > 0 && box.position != OctetPosition::Fourth) {
+  if (text_before_caret && box.position != OctetPosition::Fourth) {
     action.focus = FocusChange{{box.side, Neighbour(box.position, 1)}, CaretPlacement::SelectAll};
   }
   return action;

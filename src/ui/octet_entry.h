@@ -1,30 +1,18 @@
 #pragma once
 
 // What a typed '.', a Backspace or a paste does to the eight octet boxes.
-// Every window asks here and applies the answer; none decides for itself.
-// Texts are UTF-8, carets count characters from the start of the box.
+// The presenter asks here and has the window carry out the answer. Texts
+// are UTF-8.
 
-#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "ui/layout.h"
 #include "ui/main_window_view.h"
+#include "ui/presented_window.h"
 
 namespace morvana {
-
-struct OctetBoxRef {
-  AddressSide side;
-  OctetPosition position;
-  friend constexpr bool operator==(const OctetBoxRef&, const OctetBoxRef&) = default;
-};
-
-// The octet box a control is, or nothing for the other controls.
-[[nodiscard]] std::optional<OctetBoxRef> OctetBoxOf(layout::ControlId id);
-
-enum class CaretPlacement { SelectAll, End };
 
 struct FocusChange {
   OctetBoxRef box;
@@ -48,9 +36,9 @@ struct EntryAction {
 };
 
 // A '.' is never content of an octet box: it moves on to the next box of the
-// same address when there is something before the caret, and is dropped
-// otherwise.
-[[nodiscard]] EntryAction FullStopTyped(OctetBoxRef box, std::string_view text, std::size_t caret);
+// same address when any text stands before the caret, the moving end of the
+// box's selection, and is dropped otherwise.
+[[nodiscard]] EntryAction FullStopTyped(OctetBoxRef box, bool text_before_caret);
 
 // Backspace in an empty box goes back to the previous box of the same
 // address; anywhere else it is an ordinary Backspace.

@@ -94,6 +94,12 @@ TEST_F(frm_main_entry, keys_and_pastes_reach_the_rules_by_every_route) {
        "txtFromSecondOctet selected 7"},
       {"dot_in_a_fourth_box_is_dropped", "...|...", nullptr, "txtToFourthOctet", keys("5."), "...|...5",
        "txtToFourthOctet end"},
+      {"dot_after_selecting_back_to_the_start_is_dropped", "10...|...", nullptr, "txtFromFirstOctet",
+       [](QLineEdit* box) {
+         QTest::keyClick(box, Qt::Key_Home, Qt::ShiftModifier);
+         QTest::keyClicks(box, ".");
+       },
+       "10...|...", "txtFromFirstOctet selected 10"},
       {"backspace_in_an_empty_box_goes_back", "...|192...", nullptr, "txtToSecondOctet",
        key(Qt::Key_Backspace, Qt::NoModifier), "...|192...", "txtToFirstOctet end"},
       {"backspace_with_text_deletes", ".12..|...", nullptr, "txtFromSecondOctet",

@@ -6,6 +6,7 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <vector>
 
 #include "ui/qt/startup.h"
 #include "window_fixture.h"
@@ -156,17 +157,22 @@ TEST(startup, opens_a_window_only_where_there_is_a_display) {
     const char* platform;
     const char* display;
     const char* wayland;
+    std::vector<const char*> arguments;
     bool can_open;
   };
   const Case cases[] = {
-      {"nothing_set", nullptr, nullptr, nullptr, false},
-      {"all_empty", "", "", "", false},
-      {"x11", nullptr, ":0", nullptr, true},
-      {"wayland", nullptr, "", "wayland-0", true},
-      {"platform_named", "offscreen", nullptr, nullptr, true},
+      {"nothing_set", nullptr, nullptr, nullptr, {"morvana"}, false},
+      {"all_empty", "", "", "", {}, false},
+      {"x11", nullptr, ":0", nullptr, {}, true},
+      {"wayland", nullptr, "", "wayland-0", {}, true},
+      {"platform_named", "offscreen", nullptr, nullptr, {}, true},
+      {"platform_option", nullptr, nullptr, nullptr, {"morvana", "-platform", "offscreen"}, true},
+      {"platform_option_two_dashes", nullptr, nullptr, nullptr, {"morvana", "--platform", "offscreen"}, true},
+      {"platform_option_without_a_value", nullptr, nullptr, nullptr, {"morvana", "-platform"}, false},
+      {"platform_as_the_program_name", nullptr, nullptr, nullptr, {"-platform", "offscreen"}, false},
   };
   for (const Case& c : cases)
-    EXPECT_EQ(CanOpenWindow(c.platform, c.display, c.wayland), c.can_open) << c.name;
+    EXPECT_EQ(CanOpenWindow(c.platform, c.display, c.wayland, c.arguments), c.can_open) << c.name;
 }
 
 }  // namespace

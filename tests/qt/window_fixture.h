@@ -40,13 +40,23 @@ struct SeenMessage {
 
 // Runs press(); answers the message box it opens with OK and returns what the
 // box showed while it was up. The timer dies here, so it never answers a box
-// of a later test.
+// of a later test. A modal window of another kind fails the test after a
+// while and is closed, instead of holding the press for ever.
 inline std::optional<SeenMessage> CatchMessage(
     const std::function<void()>& press, std::chrono::milliseconds every = std::chrono::milliseconds(5)) {
+  constexpr std::chrono::seconds kDeadline(10);
   std::optional<SeenMessage> seen;
   QTimer answer;
+  const auto started = std::chrono::steady_clock::now();
   QObject::connect(&answer, &QTimer::timeout, [&] {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    QWidget* modal = QApplication::activeModalWidget();
+    auto* box = qobject_cast<QMessageBox*>(modal);
+    if (modal != nullptr && box == nullptr && std::chrono::steady_clock::now() - started > kDeadline) {
+      ADD_FAILURE() << "no message box within " << kDeadline.count() << " s: a "
+                    << modal->metaObject()->className() << " held the press";
+      modal->close();
+      return;
+    }
     if (box == nullptr || seen) return;
     seen = SeenMessage{box->windowTitle(), box->text(), box->icon(), box->standardButtons(),
                        box->isModal() && QApplication::activeModalWidget() == box};

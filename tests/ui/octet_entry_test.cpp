@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "ui/layout.h"
+
 namespace morvana {
 namespace {
 
@@ -98,7 +100,7 @@ TEST(octet_entry, keys_and_pastes_change_the_boxes_as_the_table_says) {
     EntryAction action;
     switch (c.event) {
       case Event::FullStop:
-        action = FullStopTyped(c.box, c.text, c.caret);
+        action = FullStopTyped(c.box, !c.text.empty() && c.caret > 0);
         break;
       case Event::Backspace:
         action = BackspacePressed(c.box, c.text);
@@ -114,10 +116,10 @@ TEST(octet_entry, keys_and_pastes_change_the_boxes_as_the_table_says) {
 TEST(octet_entry, only_the_eight_octet_boxes_are_octet_boxes) {
   int octet_boxes = 0;
   for (const layout::Control& control : layout::kControls) {
-    const auto box = OctetBoxOf(control.id);
+    const auto box = layout::OctetBoxOf(control.id);
     if (!box) continue;
     ++octet_boxes;
-    EXPECT_EQ(layout::OctetBoxControl(box->side, box->position), control.id) << control.name;
+    EXPECT_EQ(layout::OctetBoxControl(*box), control.id) << control.name;
   }
   EXPECT_EQ(octet_boxes, 8) << "txtSubnet, the button and the labels are no octet boxes";
 }

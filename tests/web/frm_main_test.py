@@ -202,6 +202,9 @@ class FrmMainTest(PageTest):
              '..5.|...', 'txtFromFourthOctet end'),
             ('dot_in_a_fourth_box_is_dropped', '...|...', 'txtToFourthOctet', keys('5.'), '...|...5',
              'txtToFourthOctet end'),
+            ('dot_after_selecting_back_to_the_start_is_dropped', '10...|...', 'txtFromFirstOctet',
+             lambda box: ActionChains(self.driver).key_down(Keys.SHIFT).send_keys(Keys.HOME).key_up(Keys.SHIFT)
+             .send_keys('.').perform(), '10...|...', 'txtFromFirstOctet selected 10'),
             ('backspace_in_an_empty_box_goes_back', '...|192...', 'txtToSecondOctet', keys(Keys.BACKSPACE),
              '...|192...', 'txtToFirstOctet end'),
             ('ctrl_v_range_with_en_dash', '...|...', 'txtFromFirstOctet',

@@ -6,8 +6,12 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <thread>
+#include <vector>
 
+#include "ui/main_window_presenter.h"
 #include "ui/win32/clipboard.h"
+#include "ui/win32/wide_text.h"
 #include "window_driver.h"
 
 namespace morvana::testing_win32 {
@@ -38,7 +42,7 @@ class entry : public WindowTest {
   }
 };
 
-enum class Route { FullStopKey, BackspaceKey, CtrlV, ShiftInsert, MenuPaste };
+enum class Route { FullStopKey, ShiftHomeFullStop, BackspaceKey, CtrlV, ShiftInsert, MenuPaste };
 
 TEST_F(entry, every_route_reaches_the_shared_decision_and_the_window_applies_it) {
   struct Case {
@@ -55,6 +59,8 @@ TEST_F(entry, every_route_reaches_the_shared_decision_and_the_window_applies_it)
   const Case cases[] = {
       {"full_stop_moves_on_and_selects", Route::FullStopKey, ControlId::txtFromFirstOctet, L"", L"10.0.. ...",
        L"10.0.. ...", ControlId::txtFromSecondOctet, 0, 1},
+      {"full_stop_after_selecting_back_to_the_start_is_dropped", Route::ShiftHomeFullStop,
+       ControlId::txtFromFirstOctet, L"", L"10... ...", L"10... ...", ControlId::txtFromFirstOctet, 0, 2},
       {"backspace_in_an_empty_box_goes_back", Route::BackspaceKey, ControlId::txtToThirdOctet, L"",
        L"... 10.25..", L"... 10.25..", ControlId::txtToSecondOctet, 2, 2},
       {"ctrl_v_of_a_range", Route::CtrlV, ControlId::txtFromFirstOctet, L"192.168.10.7 \u2013 192.168.11.200",
@@ -73,6 +79,10 @@ TEST_F(entry, every_route_reaches_the_shared_decision_and_the_window_applies_it)
     SendMessageW(box, EM_SETSEL, 4, 4);
     switch (c.route) {
       case Route::FullStopKey:
+        PressKey(Window(), VK_OEM_PERIOD);
+        break;
+      case Route::ShiftHomeFullStop:
+        PressKey(Window(), VK_HOME, /*shift=*/true);
         PressKey(Window(), VK_OEM_PERIOD);
         break;
       case Route::BackspaceKey:
@@ -148,6 +158,41 @@ TEST_F(entry, txtSubnet_menu_copies_the_network_by_every_route_until_a_hand_edit
   EXPECT_TRUE(OpenCatchingMenu(routes[0].second, VK_ESCAPE).ends_with(L"|-|~Copy &Network"))
       << "greyed, with no network, after a hand edit";
   EXPECT_EQ(Text(ControlId::txtSubnet), edited) << "Escape closed the menu and changed nothing";
+}
+
+// Another program holds the clipboard open, on a thread of its own, for `hold_ms`.
+std::thread HoldClipboard(DWORD hold_ms) {
+  HANDLE opened = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+  std::thread holder([opened, hold_ms] {
+    if (!OpenClipboard(nullptr)) return;
+    SetEvent(opened);
+    Sleep(hold_ms);
+    CloseClipboard();
+  });
+  EXPECT_EQ(WaitForSingleObject(opened, 5000), WAIT_OBJECT_0)
+      << "the other program could not open the clipboard";
+  CloseHandle(opened);
+  return holder;
+}
+
+TEST_F(entry, copy_network_waits_out_a_brief_hold_of_the_clipboard_and_says_so_after_a_long_one) {
+  SetBoxes(L"10.0.0.1 10.0.3.5");
+  ASSERT_TRUE(ClickCalculate().empty());
+  SetFocus(Control(ControlId::txtSubnet));
+  for (const DWORD hold : {kClipboardPatienceMs / 4, kClipboardPatienceMs * 3}) {
+    const bool brief = hold < kClipboardPatienceMs;
+    SetClipboardText(Window(), L"something else");
+    std::thread holder = HoldClipboard(hold);
+    const std::vector<SeenMessageBox> seen = PressCatchingMessageBoxes(
+        Window(), [&] { OpenCatchingMenu([&] { PressKey(Window(), VK_APPS); }, L'n'); });
+    holder.join();
+    EXPECT_EQ(ClipboardText(Window()), brief ? L"10.0.0.0/22" : L"something else") << "held for " << hold;
+    const std::vector<std::wstring> told =
+        brief ? std::vector<std::wstring>{} : std::vector<std::wstring>{WideFromUtf8(kClipboardBusyMessage)};
+    std::vector<std::wstring> texts;
+    for (const SeenMessageBox& box : seen) texts.push_back(box.text);
+    EXPECT_EQ(texts, told) << "held for " << hold << ": a message only when nothing was copied";
+  }
 }
 
 }  // namespace

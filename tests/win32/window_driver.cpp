@@ -70,15 +70,41 @@ SeenMessageBox Read(HWND box, HWND owner) {
   return seen;
 }
 
+// Every wait of the catchers ends by this: a box or menu that never comes
+// fails the test instead of hanging it.
+constexpr ULONGLONG kCatchDeadlineMs = 10000;
+
+// Ends whatever modal loop holds the UI thread, so that a test that missed
+// its box or menu can fail and go on.
+void DismissEverything(DWORD thread) {
+  EnumThreadWindows(
+      thread,
+      [](HWND hwnd, LPARAM) -> BOOL {
+        if (!IsWindowVisible(hwnd)) return TRUE;
+        if (ClassName(hwnd) == L"#32768") PostMessageW(hwnd, WM_KEYDOWN, VK_ESCAPE, 1);
+        if (ClassName(hwnd) == L"#32770") PostMessageW(hwnd, WM_CLOSE, 0, 0);
+        return TRUE;
+      },
+      0);
+}
+
 }  // namespace
 
 std::vector<SeenMessageBox> PressCatchingMessageBoxes(HWND window, const std::function<void()>& press) {
   const DWORD ui_thread = GetCurrentThreadId();
   std::atomic<bool> pressed{false};
+  std::atomic<bool> late{false};
   std::vector<SeenMessageBox> seen;
   std::thread catcher([&] {
     std::vector<HWND> dismissed;
+    const ULONGLONG deadline = GetTickCount64() + kCatchDeadlineMs;
     while (!pressed) {
+      if (GetTickCount64() > deadline) {
+        late = true;
+        DismissEverything(ui_thread);
+        Sleep(100);
+        continue;
+      }
       HWND box = FindMessageBox(ui_thread, window, dismissed);
       if (box == nullptr) {
         Sleep(2);
@@ -92,16 +118,25 @@ std::vector<SeenMessageBox> PressCatchingMessageBoxes(HWND window, const std::fu
   press();
   pressed = true;
   catcher.join();
+  EXPECT_FALSE(late) << "the press did not return within " << kCatchDeadlineMs
+                     << " ms: a modal window other than a message box (#32770) owned by frmMain held it";
   return seen;
 }
 
 std::wstring OpenCatchingMenu(const std::function<void()>& open, wchar_t key) {
   const DWORD ui_thread = GetCurrentThreadId();
   std::atomic<bool> opened{false};
+  std::atomic<bool> late{false};
   std::wstring seen;
   std::thread catcher([&] {
+    const ULONGLONG deadline = GetTickCount64() + kCatchDeadlineMs;
     HWND popup = nullptr;
     for (; !opened && (popup == nullptr || !IsWindowVisible(popup)); Sleep(2)) {
+      if (GetTickCount64() > deadline) {
+        late = true;
+        DismissEverything(ui_thread);
+        return;
+      }
       popup = FindWindowW(L"#32768", nullptr);
     }
     if (popup == nullptr || GetWindowThreadProcessId(popup, nullptr) != ui_thread) return;
@@ -118,6 +153,8 @@ std::wstring OpenCatchingMenu(const std::function<void()>& open, wchar_t key) {
   open();
   opened = true;
   catcher.join();
+  EXPECT_FALSE(late) << "no menu (#32768) of this thread appeared within " << kCatchDeadlineMs << " ms";
+  EXPECT_FALSE(seen.empty()) << "the menu was asked for, but none opened";
   return seen;
 }
 

@@ -76,6 +76,16 @@ QPalette ControlColours(const QPalette& scheme, const layout::Control& control) 
   return colours;
 }
 
+// Qt's clipboard takes a text or says nothing: on X11 and Wayland it holds
+// the text itself until another program asks for it.
+class QtClipboard final : public TextClipboard {
+ public:
+  bool PutText(std::string_view text) override {
+    QGuiApplication::clipboard()->setText(ToQString(text));
+    return true;
+  }
+};
+
 bool FitsWrapped(const QFontMetrics& metrics, const QRect& area, Qt::Alignment align, const QString& text) {
   return area.contains(metrics.boundingRect(area, static_cast<int>(align | Qt::TextWordWrap), text));
 }
@@ -109,9 +119,8 @@ FrmMain::FrmMain(QWidget* parent) : QWidget(parent, Qt::Window) {
     connect(box, &QLineEdit::returnPressed, cmdCalculateSubnet, &QPushButton::click);
     box->installEventFilter(this);  // Shift+F10, and txtSubnet's menu
   }
-  connect(cmdCalculateSubnet, &QPushButton::clicked, this, [this] { command_.Run(); });
-  // A hand edit makes txtSubnet's text the user's own: the network no longer fits it.
-  connect(txtSubnet, &QLineEdit::textEdited, this, [this] { DescribeSubnet({}); });
+  connect(cmdCalculateSubnet, &QPushButton::clicked, this, [this] { presenter_.CalculatePressed(); });
+  connect(txtSubnet, &QLineEdit::textChanged, this, [this] { presenter_.SubnetTextChanged(); });
 
   txtFromFirstOctet->setFocus(Qt::OtherFocusReason);
 }
@@ -132,6 +141,20 @@ void FrmMain::ShowMessage(std::string_view text) {
   box.setTextFormat(Qt::PlainText);
   box.exec();
   if (had_focus) had_focus->setFocus(Qt::OtherFocusReason);
+}
+
+void FrmMain::SetOctetBoxText(OctetBoxRef box, std::string_view text) {
+  OctetBoxWidget(box)->setText(ToQString(text));
+}
+
+void FrmMain::FocusOctetBox(OctetBoxRef box, CaretPlacement caret) {
+  OctetLineEdit* widget = OctetBoxWidget(box);
+  widget->setFocus(Qt::OtherFocusReason);
+  if (caret == CaretPlacement::SelectAll) {
+    widget->selectAll();
+  } else {
+    widget->end(false);
+  }
 }
 
 void FrmMain::DescribeSubnet(std::string_view description) {
@@ -165,16 +188,17 @@ bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
   return false;
 }
 
-// QLineEdit's own menu, then the network that the tooltip names.
+// QLineEdit's own menu, then the network of the last press.
 void FrmMain::ShowSubnetMenu(const QPoint& global_position) {
   QMenu* menu = txtSubnet->createStandardContextMenu();
   menu->addSeparator();
-  const std::string description = txtSubnet->toolTip().toStdString();
-  QAction* copy = menu->addAction(ToQString(CopyNetworkCaption(description)));
+  QAction* copy = menu->addAction(ToQString(presenter_.CopyNetworkCaption()));
   copy->setObjectName(QStringLiteral("copy-network"));
-  const QString network = ToQString(DescribedNetwork(description));
-  copy->setEnabled(!network.isEmpty());
-  connect(copy, &QAction::triggered, this, [network] { QGuiApplication::clipboard()->setText(network); });
+  copy->setEnabled(presenter_.CanCopyNetwork());
+  connect(copy, &QAction::triggered, this, [this] {
+    QtClipboard clipboard;
+    presenter_.CopyNetwork(clipboard);
+  });
   menu->setAttribute(Qt::WA_DeleteOnClose);
   menu->popup(global_position);
 }
@@ -205,8 +229,7 @@ QLineEdit* FrmMain::CreateTextBox(layout::ControlId id) {
 }
 
 OctetLineEdit* FrmMain::CreateOctetBox(layout::ControlId id) {
-  auto* box = new OctetLineEdit(
-      OctetBoxOf(id).value(), [this](const EntryAction& action) { ApplyEntryAction(action); }, this);
+  auto* box = new OctetLineEdit(layout::OctetBoxOf(id).value(), presenter_, this);
   SetUpTextBox(box, id);
   return box;
 }
@@ -233,27 +256,15 @@ void FrmMain::PlaceControl(QWidget* widget, layout::ControlId id) {
   const layout::Control& control = layout::ControlFor(id);
   widget->setObjectName(ToQString(control.name));
   widget->setGeometry(PixelRect(control.rect));
-  controls_.at(layout::RowOf(layout::ControlFor(id))) = widget;
+  controls_.at(layout::RowOf(id)) = widget;
 }
 
 QWidget* FrmMain::ControlWidget(layout::ControlId id) const {
-  return controls_.at(layout::RowOf(layout::ControlFor(id)));
+  return controls_.at(layout::RowOf(id));
 }
 
 OctetLineEdit* FrmMain::OctetBoxWidget(OctetBoxRef box) const {
-  return static_cast<OctetLineEdit*>(ControlWidget(layout::OctetBoxControl(box.side, box.position)));
-}
-
-void FrmMain::ApplyEntryAction(const EntryAction& action) {
-  for (const BoxFill& fill : action.fills) OctetBoxWidget(fill.box)->setText(ToQString(fill.text));
-  if (!action.focus) return;
-  OctetLineEdit* box = OctetBoxWidget(action.focus->box);
-  box->setFocus(Qt::OtherFocusReason);
-  if (action.focus->caret == CaretPlacement::SelectAll) {
-    box->selectAll();
-  } else {
-    box->end(false);
-  }
+  return static_cast<OctetLineEdit*>(ControlWidget(layout::OctetBoxControl(box)));
 }
 
 void FrmMain::ApplyFonts() {

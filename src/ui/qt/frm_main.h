@@ -1,15 +1,13 @@
 #pragma once
 
 // frmMain, Morvana's one window on Linux. It realises the layout table
-// (ui/layout.h) with widgets at fixed positions, no layouts, and provides the
-// three operations of MainWindowView. A press of cmdCalculateSubnet, or Enter
-// in any box, runs the Calculate command to its end before the next event.
-// The command sees the window through a DescribingView, which also hands the
-// covering network to DescribeSubnet. The octet boxes route their keys and
-// pastes to the shared entry rules; the window applies the answers. Text
-// colours follow the shared colour rule, decided again on a palette change.
-// txtSubnet's context menu adds "Copy &Network"; Shift+F10 opens the menu of
-// every box.
+// (ui/layout.h) with widgets at fixed positions, no layouts, turns their
+// events into calls on the presenter, and carries out what the presenter
+// tells it (PresentedWindow). A press of cmdCalculateSubnet, or Enter in any
+// box, runs to its end before the next event. The octet boxes hand their
+// keys, pastes and drops to the presenter. Text colours follow the shared
+// colour rule, decided again on a palette change. txtSubnet's context menu
+// adds the presenter's "Copy &Network"; Shift+F10 opens the menu of every box.
 
 #include <QLabel>
 #include <QLineEdit>
@@ -19,17 +17,15 @@
 #include <string>
 #include <string_view>
 
-#include "ui/calculate_command.h"
 #include "ui/layout.h"
-#include "ui/main_window_view.h"
-#include "ui/octet_entry.h"
+#include "ui/main_window_presenter.h"
+#include "ui/presented_window.h"
 #include "ui/qt/octet_line_edit.h"
 #include "ui/qt/wrapped_caption_button.h"
-#include "ui/subnet_description.h"
 
 namespace morvana {
 
-class FrmMain final : public QWidget, public MainWindowView, public SubnetDescriptionView {
+class FrmMain final : public QWidget, public PresentedWindow {
   Q_OBJECT
 
  public:
@@ -38,7 +34,8 @@ class FrmMain final : public QWidget, public MainWindowView, public SubnetDescri
   [[nodiscard]] std::string ReadOctetBox(AddressSide side, OctetPosition position) const override;
   void SetSubnetText(std::string_view text) override;
   void ShowMessage(std::string_view text) override;
-  // txtSubnet's tooltip and accessible description; empty removes both.
+  void SetOctetBoxText(OctetBoxRef box, std::string_view text) override;
+  void FocusOctetBox(OctetBoxRef box, CaretPlacement caret) override;
   void DescribeSubnet(std::string_view description) override;
 
  protected:
@@ -54,13 +51,14 @@ class FrmMain final : public QWidget, public MainWindowView, public SubnetDescri
   void PlaceControl(QWidget* widget, layout::ControlId id);
   [[nodiscard]] QWidget* ControlWidget(layout::ControlId id) const;
   [[nodiscard]] OctetLineEdit* OctetBoxWidget(OctetBoxRef box) const;
-  void ApplyEntryAction(const EntryAction& action);
   void ApplyFonts();
   [[nodiscard]] bool CaptionFits(const QWidget* widget) const;
   void SetTabOrder();
   void ApplyColours();
   void ShowSubnetMenu(const QPoint& global_position);
 
+  // Before the controls: the octet boxes are made with it.
+  MainWindowPresenter presenter_{*this};
   // Every control by its row in the table; filled as the controls are made.
   std::array<QWidget*, layout::kControlCount> controls_{};
 
@@ -80,10 +78,6 @@ class FrmMain final : public QWidget, public MainWindowView, public SubnetDescri
   OctetLineEdit* txtToThirdOctet = CreateOctetBox(layout::ControlId::txtToThirdOctet);
   OctetLineEdit* txtToFourthOctet = CreateOctetBox(layout::ControlId::txtToFourthOctet);
   QLineEdit* txtSubnet = CreateTextBox(layout::ControlId::txtSubnet);
-
-  // After the controls: the command reaches them through the describing view.
-  DescribingView described_{*this, *this};
-  CalculateCommand command_{described_};
 };
 
 }  // namespace morvana

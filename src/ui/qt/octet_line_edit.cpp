@@ -9,15 +9,13 @@
 #include <QMimeData>
 #include <QMouseEvent>
 
-#include <utility>
-
 namespace morvana {
 
-OctetLineEdit::OctetLineEdit(OctetBoxRef box, ApplyEntryAction apply, QWidget* parent)
-    : QLineEdit(parent), box_(box), apply_(std::move(apply)) {}
+OctetLineEdit::OctetLineEdit(OctetBoxRef box, MainWindowPresenter& presenter, QWidget* parent)
+    : QLineEdit(parent), box_(box), presenter_(presenter) {}
 
 void OctetLineEdit::keyPressEvent(QKeyEvent* event) {
-  if (Took(ActionForKey(event))) {
+  if (RouteKey(event)) {
     event->accept();
     return;
   }
@@ -28,7 +26,7 @@ void OctetLineEdit::mouseReleaseEvent(QMouseEvent* event) {
   // Where there is a selection clipboard, QLineEdit pastes it on the release
   // of the middle button.
   if (event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection() &&
-      !isReadOnly() && Took(ActionForPaste(QClipboard::Selection))) {
+      !isReadOnly() && RoutePaste(QClipboard::Selection)) {
     event->accept();
     return;
   }
@@ -46,7 +44,7 @@ void OctetLineEdit::contextMenuEvent(QContextMenuEvent* event) {
     if (!paste_item) continue;
     action->setObjectName(QStringLiteral("edit-paste"));  // as later Qt versions name it
     connect(action, &QAction::triggered, this, [this] {
-      if (!Took(ActionForPaste(QClipboard::Clipboard))) paste();
+      if (!RoutePaste(QClipboard::Clipboard)) paste();
     });
   }
   menu->setAttribute(Qt::WA_DeleteOnClose);
@@ -55,7 +53,7 @@ void OctetLineEdit::contextMenuEvent(QContextMenuEvent* event) {
 
 void OctetLineEdit::dropEvent(QDropEvent* event) {
   const QMimeData* dropped = event->mimeData();
-  if (!isReadOnly() && dropped->hasText() && Took(TextPasted(box_, dropped->text().toStdString()))) {
+  if (!isReadOnly() && dropped->hasText() && presenter_.TextPasted(box_, dropped->text().toStdString())) {
     event->setDropAction(Qt::CopyAction);  // the source keeps its text
     event->accept();
     return;
@@ -63,33 +61,24 @@ void OctetLineEdit::dropEvent(QDropEvent* event) {
   QLineEdit::dropEvent(event);
 }
 
-EntryAction OctetLineEdit::ActionForKey(const QKeyEvent* event) const {
-  if (event->text() == QLatin1String(".")) {
-    return FullStopTyped(box_, text().toStdString(), static_cast<std::size_t>(cursorPosition()));
-  }
+// QLineEdit's cursor is the moving end of its selection.
+bool OctetLineEdit::RouteKey(const QKeyEvent* event) {
+  if (event->text() == QLatin1String(".")) return presenter_.FullStopTyped(box_, cursorPosition() > 0);
   // Ctrl+Backspace and its kin keep their own meaning.
   const auto others = event->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier);
-  if (event->key() == Qt::Key_Backspace && others == Qt::NoModifier) {
-    return BackspacePressed(box_, text().toStdString());
-  }
+  if (event->key() == Qt::Key_Backspace && others == Qt::NoModifier) return presenter_.BackspacePressed(box_);
   if (event->matches(QKeySequence::Paste)) {
     // As in QLineEdit: on X11, Ctrl+Shift+Insert pastes the selection.
     const bool selection = event->key() == Qt::Key_Insert &&
                            event->modifiers() == (Qt::ControlModifier | Qt::ShiftModifier) &&
                            QGuiApplication::clipboard()->supportsSelection();
-    return ActionForPaste(selection ? QClipboard::Selection : QClipboard::Clipboard);
+    return RoutePaste(selection ? QClipboard::Selection : QClipboard::Clipboard);
   }
-  return {};
+  return false;
 }
 
-EntryAction OctetLineEdit::ActionForPaste(QClipboard::Mode mode) const {
-  return TextPasted(box_, QGuiApplication::clipboard()->text(mode).toStdString());
-}
-
-bool OctetLineEdit::Took(const EntryAction& action) {
-  if (!action.swallow) return false;
-  apply_(action);
-  return true;
+bool OctetLineEdit::RoutePaste(QClipboard::Mode mode) {
+  return presenter_.TextPasted(box_, QGuiApplication::clipboard()->text(mode).toStdString());
 }
 
 }  // namespace morvana

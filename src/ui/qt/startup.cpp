@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QIcon>
 
+#include <cstddef>
+
 #include "ui/qt/frm_main.h"
 
 namespace morvana {
@@ -14,8 +16,15 @@ bool IsSet(const char* value) {
 
 }  // namespace
 
-bool CanOpenWindow(const char* qpa_platform, const char* display, const char* wayland_display) {
-  return IsSet(qpa_platform) || IsSet(display) || IsSet(wayland_display);
+bool CanOpenWindow(const char* qpa_platform, const char* display, const char* wayland_display,
+                   std::span<const char* const> arguments) {
+  if (IsSet(qpa_platform) || IsSet(display) || IsSet(wayland_display)) return true;
+  // As Qt reads it: the option, then its value as the next argument.
+  for (std::size_t i = 1; i + 1 < arguments.size(); ++i) {
+    const std::string_view option = arguments[i] != nullptr ? arguments[i] : "";
+    if ((option == "-platform" || option == "--platform") && IsSet(arguments[i + 1])) return true;
+  }
+  return false;
 }
 
 int RunMainWindow() {

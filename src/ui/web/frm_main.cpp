@@ -13,9 +13,6 @@ namespace {
 // zoom enlarges it on top.
 constexpr int kLayoutDpi = 96;
 
-// A route numbers a row of the layout table, or the message box after them,
-// and one kind of event on it.
-constexpr int kKinds = 8;
 constexpr int kMessageBoxRow = layout::kControlCount;
 
 std::string Pixels(int twips) {
@@ -57,23 +54,11 @@ std::string_view TagFor(layout::ControlKind kind) {
   return "div";
 }
 
-// The browser counts a caret in UTF-16 code units, the entry rules in
-// characters of UTF-8 text.
-std::size_t CharactersBefore(std::string_view utf8, int units) {
-  std::size_t characters = 0;
-  for (std::size_t at = 0; at < utf8.size() && units > 0; ++characters) {
-    const auto lead = static_cast<unsigned char>(utf8[at]);
-    const std::size_t bytes = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-    units -= bytes == 4 ? 2 : 1;  // beyond the first 65,536 code points a character takes two units
-    at += bytes;
-  }
-  return characters;
-}
-
-// Where the caret of a text box stands: the moving end of its selection.
-std::size_t Caret(dom::Element box, std::string_view text) {
+// Whether any text stands before the caret of a text box: the moving end of
+// its selection.
+bool TextBeforeCaret(dom::Element box) {
   const bool backward = dom::Property(box, "selectionDirection") == "backward";
-  return CharactersBefore(text, dom::NumberProperty(box, backward ? "selectionStart" : "selectionEnd"));
+  return dom::NumberProperty(box, backward ? "selectionStart" : "selectionEnd") > 0;
 }
 
 // Modifiers that make a key a shortcut rather than typing.
@@ -108,7 +93,7 @@ dom::Element FrmMain::ElementFor(layout::ControlId id) {
 }
 
 dom::Element FrmMain::ElementFor(OctetBoxRef box) {
-  return ElementFor(layout::OctetBoxControl(box.side, box.position));
+  return ElementFor(layout::OctetBoxControl(box));
 }
 
 std::string FrmMain::ReadOctetBox(AddressSide side, OctetPosition position) const {
@@ -121,14 +106,26 @@ void FrmMain::SetSubnetText(std::string_view text) {
 
 void FrmMain::ShowMessage(std::string_view text) {
   // A page cannot wait for the user, so this returns while the box is still
-  // open. For the Calculate command that is the same: a message is always
-  // the last thing a press does (calculate_command.cpp, and DescribingView
-  // takes the description away before it). Meanwhile the rest of the page is
-  // inert under the modal dialog and takes no input. Closing the box gives
-  // the focus back (HandleEvent).
+  // open; the presenter makes the message the last thing a press does.
+  // Meanwhile the rest of the page is inert under the modal dialog and takes
+  // no input. Closing the box gives the focus back (HandleEvent).
   focus_before_message_ = dom::ActiveElementId();
   dom::SetProperty(lblMessageText, "textContent", text);
   dom::Call(dlgMessage, "showModal");
+}
+
+void FrmMain::SetOctetBoxText(OctetBoxRef box, std::string_view text) {
+  dom::SetProperty(ElementFor(box), "value", text);
+}
+
+void FrmMain::FocusOctetBox(OctetBoxRef box, CaretPlacement caret) {
+  const dom::Element element = ElementFor(box);
+  dom::Call(element, "focus");
+  if (caret == CaretPlacement::SelectAll) {
+    dom::Call(element, "select");
+  } else {
+    dom::PutCaretAtEnd(element);
+  }
 }
 
 void FrmMain::DescribeSubnet(std::string_view description) {
@@ -155,7 +152,7 @@ void FrmMain::CreateControl(const layout::Control& control) {
       "; text-align: " + (control.align == layout::TextAlign::Centre ? "center" : "left") +
       "; background-color: " + CssColour(control.back) + "; color: black; ";
 
-  const auto row = static_cast<int>(layout::RowOf(control));
+  const auto row = static_cast<int>(layout::RowOf(control.id));
   switch (control.kind) {
     case layout::ControlKind::Label:
       // Labels lie beneath the boxes: Label1 reaches one pixel into
@@ -184,7 +181,7 @@ void FrmMain::CreateControl(const layout::Control& control) {
   dom::SetAttribute(element, "autocomplete", "off");
   dom::SetAttribute(element, "aria-label", control.accessible_name);
   Listen(element, "keydown", row, EventKind::KeyDown);
-  if (OctetBoxOf(control.id)) {
+  if (layout::OctetBoxOf(control.id)) {
     Listen(element, "beforeinput", row, EventKind::BeforeInput);
     Listen(element, "paste", row, EventKind::Paste);
     Listen(element, "drop", row, EventKind::Drop);
@@ -218,13 +215,15 @@ void FrmMain::CreateMessageBox() {
   Listen(dlgMessage, "mousedown", kMessageBoxRow, EventKind::MouseDown);
 }
 
+// A route numbers a row of the layout table, or the message box after them,
+// and one kind of event on it.
 void FrmMain::Listen(dom::Element element, std::string_view type, int row, EventKind kind) {
-  dom::Listen(element, type, row * kKinds + static_cast<int>(kind));
+  dom::Listen(element, type, row * static_cast<int>(EventKind::Count) + static_cast<int>(kind));
 }
 
 bool FrmMain::HandleEvent(int route) {
-  const int row = route / kKinds;
-  const auto kind = static_cast<EventKind>(route % kKinds);
+  const int row = route / static_cast<int>(EventKind::Count);
+  const auto kind = static_cast<EventKind>(route % static_cast<int>(EventKind::Count));
   if (row == kMessageBoxRow) {
     if (kind == EventKind::Click) dom::Call(dlgMessage, "close");
     if (kind == EventKind::Close && !focus_before_message_.empty()) {
@@ -235,7 +234,7 @@ bool FrmMain::HandleEvent(int route) {
   const layout::Control& control = layout::kControls.at(static_cast<std::size_t>(row));
   switch (kind) {
     case EventKind::Click:
-      command_.Run();
+      presenter_.CalculatePressed();
       return false;
     case EventKind::KeyDown:
       return HandleKeyDown(control);
@@ -245,13 +244,13 @@ bool FrmMain::HandleEvent(int route) {
     case EventKind::Drop:
       // A drop onto an octet box is a paste of the dropped text. What the
       // rules leave alone, the browser drops where the pointer is.
-      return Took(TextPasted(OctetBoxOf(control.id).value(), dom::EventPlainText()));
+      return presenter_.TextPasted(layout::OctetBoxOf(control.id).value(), dom::EventPlainText());
     case EventKind::Input:
-      // A hand edit makes txtSubnet's text the user's own: the network no longer fits it.
-      DescribeSubnet({});
+      presenter_.SubnetTextChanged();
       return false;
     case EventKind::Close:
     case EventKind::MouseDown:
+    case EventKind::Count:
       break;
   }
   return false;
@@ -262,13 +261,11 @@ bool FrmMain::HandleKeyDown(const layout::Control& control) {
   // The button is the window's default: Enter in any box presses it, unless
   // it ends an input method's composition.
   if (key == "Enter" && !dom::EventFlag("isComposing")) {
-    command_.Run();
+    presenter_.CalculatePressed();
     return true;
   }
-  const std::optional<OctetBoxRef> box = OctetBoxOf(control.id);
-  if (box && key == "Backspace" && !ShortcutModifiers()) {
-    return Took(BackspacePressed(*box, dom::Property(ElementFor(control.id), "value")));
-  }
+  const std::optional<OctetBoxRef> box = layout::OctetBoxOf(control.id);
+  if (box && key == "Backspace" && !ShortcutModifiers()) return presenter_.BackspacePressed(*box);
   return false;
 }
 
@@ -276,27 +273,8 @@ bool FrmMain::HandleBeforeInput(const layout::Control& control) {
   // A '.' arrives as typed text from every keyboard, on-screen ones too,
   // whatever keys made it; a pasted or dropped one does not come this way.
   if (dom::EventString("inputType") != "insertText" || dom::EventString("data") != ".") return false;
-  const dom::Element element = ElementFor(control.id);
-  const std::string text = dom::Property(element, "value");
-  return Took(FullStopTyped(OctetBoxOf(control.id).value(), text, Caret(element, text)));
-}
-
-bool FrmMain::Took(const EntryAction& action) {
-  if (!action.swallow) return false;
-  ApplyEntryAction(action);
-  return true;
-}
-
-void FrmMain::ApplyEntryAction(const EntryAction& action) {
-  for (const BoxFill& fill : action.fills) dom::SetProperty(ElementFor(fill.box), "value", fill.text);
-  if (!action.focus) return;
-  const dom::Element box = ElementFor(action.focus->box);
-  dom::Call(box, "focus");
-  if (action.focus->caret == CaretPlacement::SelectAll) {
-    dom::Call(box, "select");
-  } else {
-    dom::PutCaretAtEnd(box);
-  }
+  return presenter_.FullStopTyped(layout::OctetBoxOf(control.id).value(),
+                                  TextBeforeCaret(ElementFor(control.id)));
 }
 
 }  // namespace morvana

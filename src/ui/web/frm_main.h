@@ -4,25 +4,23 @@
 // layout table (ui/layout.h): a client area <main id="frmMain"> of the
 // table's size holding a <label>, <input> or <button> for each control, at
 // its rectangle, with the control's name as its id; and it provides the three
-// operations of MainWindowView over those elements. A press of
-// cmdCalculateSubnet, or Enter in any box, runs the Calculate command, which
-// sees the page through a DescribingView as in the other windows. The octet
-// boxes route '.', Backspace, pastes and drops to the shared entry rules, and
-// the window applies the answers. The page's events arrive in HandleEvent.
+// operations of PresentedWindow over those elements. The page's events
+// arrive in HandleEvent and go on to the presenter: a press of
+// cmdCalculateSubnet or Enter in any box, and '.', Backspace, pastes and
+// drops in the octet boxes. What the presenter tells the window is done to
+// the elements.
 
 #include <string>
 #include <string_view>
 
-#include "ui/calculate_command.h"
 #include "ui/layout.h"
-#include "ui/main_window_view.h"
-#include "ui/octet_entry.h"
-#include "ui/subnet_description.h"
+#include "ui/main_window_presenter.h"
+#include "ui/presented_window.h"
 #include "ui/web/dom.h"
 
 namespace morvana {
 
-class FrmMain final : public MainWindowView, public SubnetDescriptionView {
+class FrmMain final : public PresentedWindow {
  public:
   // Builds the page and puts the caret in txtFromFirstOctet.
   FrmMain();
@@ -35,7 +33,8 @@ class FrmMain final : public MainWindowView, public SubnetDescriptionView {
   [[nodiscard]] std::string ReadOctetBox(AddressSide side, OctetPosition position) const override;
   void SetSubnetText(std::string_view text) override;
   void ShowMessage(std::string_view text) override;
-  // txtSubnet's tooltip and accessible description; empty removes both.
+  void SetOctetBoxText(OctetBoxRef box, std::string_view text) override;
+  void FocusOctetBox(OctetBoxRef box, CaretPlacement caret) override;
   void DescribeSubnet(std::string_view description) override;
 
   // One event of the page, as dom::Listen numbered it; true when the
@@ -43,16 +42,14 @@ class FrmMain final : public MainWindowView, public SubnetDescriptionView {
   bool HandleEvent(int route);
 
  private:
-  enum class EventKind { Click, KeyDown, BeforeInput, Paste, Drop, Input, Close, MouseDown };
+  // Count is last: it counts the kinds before it.
+  enum class EventKind { Click, KeyDown, BeforeInput, Paste, Drop, Input, Close, MouseDown, Count };
 
   void CreateControl(const layout::Control& control);
   void CreateMessageBox();
   void Listen(dom::Element element, std::string_view type, int row, EventKind kind);
   bool HandleKeyDown(const layout::Control& control);
   bool HandleBeforeInput(const layout::Control& control);
-  // Hands an answer that takes the event to ApplyEntryAction.
-  bool Took(const EntryAction& action);
-  void ApplyEntryAction(const EntryAction& action);
 
   [[nodiscard]] static dom::Element ElementFor(layout::ControlId id);
   [[nodiscard]] static dom::Element ElementFor(OctetBoxRef box);
@@ -81,8 +78,7 @@ class FrmMain final : public MainWindowView, public SubnetDescriptionView {
   // The id of what held the focus when the message box opened.
   std::string focus_before_message_;
 
-  DescribingView described_{*this, *this};
-  CalculateCommand command_{described_};
+  MainWindowPresenter presenter_{*this};
 };
 
 }  // namespace morvana

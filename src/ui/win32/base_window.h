@@ -1,7 +1,8 @@
 #pragma once
 
 // One C++ object per top-level window: the static window procedure stores the
-// object's `this` at WM_NCCREATE and hands every later message to it.
+// object's `this` at WM_NCCREATE and hands every later message to it, until
+// the window or the object goes, whichever is first.
 
 #ifndef NOMINMAX
 #define NOMINMAX
@@ -44,8 +45,14 @@ class BaseWindow {
   }
 
  protected:
+  // By now the derived object is gone, so the window is cut loose from it
+  // first: its last messages (WM_DESTROY, WM_NCDESTROY) get the default
+  // handling. A window that needs its own handlers for them destroys itself
+  // in its own destructor, as frmMain does.
   ~BaseWindow() {
-    if (hwnd_ != nullptr) DestroyWindow(hwnd_);
+    if (hwnd_ == nullptr) return;
+    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+    DestroyWindow(hwnd_);
   }
 
  private:

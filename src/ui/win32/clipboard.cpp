@@ -3,10 +3,24 @@
 #include <cstring>
 #include <cwchar>
 
+#include "ui/win32/wide_text.h"
+
 namespace morvana {
+namespace {
+
+bool OpenClipboardPatiently(HWND owner) {
+  const ULONGLONG give_up = GetTickCount64() + kClipboardPatienceMs;
+  while (!OpenClipboard(owner)) {
+    if (GetTickCount64() >= give_up) return false;
+    Sleep(10);
+  }
+  return true;
+}
+
+}  // namespace
 
 std::optional<std::wstring> ClipboardText(HWND owner) {
-  if (!IsClipboardFormatAvailable(CF_UNICODETEXT) || !OpenClipboard(owner)) return std::nullopt;
+  if (!IsClipboardFormatAvailable(CF_UNICODETEXT) || !OpenClipboardPatiently(owner)) return std::nullopt;
   std::optional<std::wstring> text;
   if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
     if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
@@ -24,19 +38,27 @@ bool PutTextOnClipboard(HWND owner, std::wstring_view text) {
   HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
   if (memory == nullptr) return false;
   auto* chars = static_cast<wchar_t*>(GlobalLock(memory));
-  std::memcpy(chars, text.data(), text.size() * sizeof(wchar_t));
-  chars[text.size()] = L'\0';
-  GlobalUnlock(memory);
-  if (!OpenClipboard(owner)) {
+  if (chars == nullptr) {
     GlobalFree(memory);
     return false;
   }
-  EmptyClipboard();
+  std::memcpy(chars, text.data(), text.size() * sizeof(wchar_t));
+  chars[text.size()] = L'\0';
+  GlobalUnlock(memory);
+  if (!OpenClipboardPatiently(owner)) {
+    GlobalFree(memory);
+    return false;
+  }
+  const bool emptied = EmptyClipboard() != FALSE;
   // Once set, the memory is the clipboard's.
-  const bool placed = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
+  const bool placed = emptied && SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
   CloseClipboard();
   if (!placed) GlobalFree(memory);
   return placed;
+}
+
+bool WindowsClipboard::PutText(std::string_view text) {
+  return PutTextOnClipboard(owner_, WideFromUtf8(text));
 }
 
 }  // namespace morvana

@@ -179,9 +179,7 @@ std::string frmMain::ReadOctetBox(AddressSide side, OctetPosition position) cons
 }
 
 void frmMain::SetSubnetText(std::string_view text) {
-  writing_subnet_ = true;
   SetWindowTextW(txtSubnet, WideFromUtf8(text).c_str());
-  writing_subnet_ = false;
 }
 
 void frmMain::ShowMessage(std::string_view text) {
@@ -191,6 +189,21 @@ void frmMain::ShowMessage(std::string_view text) {
   const std::wstring title = WideFromUtf8(layout::kApplicationTitle);
   MessageBoxW(Window(), WideFromUtf8(text).c_str(), title.c_str(), MB_OK);
   if (focus != nullptr && IsWindow(focus)) SetFocus(focus);
+}
+
+void frmMain::SetOctetBoxText(OctetBoxRef box, std::string_view text) {
+  SetWindowTextW(ControlWindow(layout::OctetBoxControl(box)), WideFromUtf8(text).c_str());
+}
+
+void frmMain::FocusOctetBox(OctetBoxRef box, CaretPlacement caret) {
+  HWND target = ControlWindow(layout::OctetBoxControl(box));
+  SetFocus(target);
+  if (caret == CaretPlacement::SelectAll) {
+    SendMessageW(target, EM_SETSEL, 0, -1);
+  } else {
+    const auto end = static_cast<WPARAM>(GetWindowTextLengthW(target));
+    SendMessageW(target, EM_SETSEL, end, static_cast<LPARAM>(end));
+  }
 }
 
 void frmMain::DescribeSubnet(std::string_view description) {
@@ -203,14 +216,11 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       return OnCreate() ? 0 : -1;
     case WM_COMMAND:
       if (LOWORD(wparam) == ChildId(ControlId::cmdCalculateSubnet) && HIWORD(wparam) == BN_CLICKED) {
-        command_.Run();
+        presenter_.CalculatePressed();
         return 0;
       }
-      // Typed, pasted or cut by hand, txtSubnet no longer shows what the
-      // description tells.
-      if (LOWORD(wparam) == ChildId(ControlId::txtSubnet) && HIWORD(wparam) == EN_CHANGE &&
-          !writing_subnet_ && !subnet_box_.Description().empty()) {
-        DescribeSubnet({});
+      if (LOWORD(wparam) == ChildId(ControlId::txtSubnet) && HIWORD(wparam) == EN_CHANGE) {
+        presenter_.SubnetTextChanged();
       }
       // Some dialog managers (Wine's) take the default look off the button
       // when Tab moves on to a box; restore it once they are done.
@@ -276,10 +286,10 @@ bool frmMain::OnCreate() {
                              instance, nullptr);
     if (member == nullptr) return false;
     if (control->max_length > 0) SendMessageW(member, EM_SETLIMITTEXT, control->max_length, 0);
-    if (const auto box = OctetBoxOf(control->id)) octet_boxes_.Add(member, *box);
+    if (const auto box = layout::OctetBoxOf(control->id)) octet_boxes_.Add(member, *box);
   }
   focus_ = txtFromFirstOctet;
-  subnet_box_.Create(Window(), txtSubnet);
+  subnet_box_.Create(Window(), txtSubnet, presenter_);
 
   const UINT dpi = GetDpiForWindow(Window());
   ScaleTo(dpi);
@@ -316,7 +326,7 @@ LRESULT frmMain::OnControlColour(UINT message, WPARAM wparam, LPARAM lparam) {
   const LRESULT standard = DefWindowProcW(Window(), message, wparam, lparam);
   const layout::Control* control = ControlOf(reinterpret_cast<HWND>(lparam));
   if (control == nullptr) return standard;
-  const ColourPair& colours = colours_.at(layout::RowOf(*control));
+  const ColourPair& colours = colours_.at(layout::RowOf(control->id));
   auto* dc = reinterpret_cast<HDC>(wparam);
   // The push button draws its face and caption in the system's button
   // colours, readable under every scheme; only its surround is ours.
@@ -331,7 +341,7 @@ void frmMain::DecideColours() {
   const bool high_contrast = high_contrast_();
   brushes_.clear();
   for (const layout::Control& control : layout::kControls) {
-    ColourPair& colours = colours_.at(layout::RowOf(control));
+    ColourPair& colours = colours_.at(layout::RowOf(control.id));
     colours = control.kind == ControlKind::Button
                   ? ColourPair{control.back, SystemColour(COLOR_BTNTEXT)}
                   : ColoursToDrawWith(control.back, window_text, {window, window_text}, high_contrast);

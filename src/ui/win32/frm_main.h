@@ -1,17 +1,17 @@
 #pragma once
 
 // frmMain, the Windows window. It realises the layout table with plain Win32
-// controls, one named member each, and is the MainWindowView that the
-// Calculate command drives, through a DescribingView that also tells it the
-// network txtSubnet stands for:
+// controls, one named member each, turns their messages into calls on the
+// presenter, and carries out what the presenter tells it (PresentedWindow):
 //
 //   Create    -> WM_CREATE: brushes, fonts, controls in tab order, sizes at the window's DPI,
 //                OctetBoxes and SubnetBox take over their boxes
 //   loop      -> ProcessMessage: IsDialogMessage gives Tab, Shift+Tab and Enter
-//   BN_CLICKED or Enter -> CalculateCommand::Run -> ReadOctetBox, SetSubnetText, ShowMessage
-//                          -> DescribeSubnet -> SubnetBox: tooltip and accessible description
+//   BN_CLICKED or Enter -> CalculatePressed -> ReadOctetBox, SetSubnetText, ShowMessage,
+//                          DescribeSubnet -> SubnetBox: tooltip and accessible description
 //   '.', Backspace, a paste (Ctrl+V, Shift+Insert, menu) in an octet box -> OctetBoxes
-//   EN_CHANGE of txtSubnet by hand -> DescribeSubnet("")
+//                          -> the presenter -> SetOctetBoxText, FocusOctetBox
+//   EN_CHANGE of txtSubnet -> SubnetTextChanged
 //   right-click, Shift+F10 or the Menu key on txtSubnet -> SubnetBox's menu, with "Copy &Network"
 //   WM_SYSCOLORCHANGE, High Contrast switched -> colours decided again, everything repainted
 //   WM_DPICHANGED -> fonts and rectangles again from twips at the new DPI
@@ -25,11 +25,10 @@
 #include <utility>
 #include <vector>
 
-#include "ui/calculate_command.h"
 #include "ui/control_colours.h"
 #include "ui/layout.h"
-#include "ui/main_window_view.h"
-#include "ui/subnet_description.h"
+#include "ui/main_window_presenter.h"
+#include "ui/presented_window.h"
 #include "ui/win32/base_window.h"
 #include "ui/win32/octet_boxes.h"
 #include "ui/win32/subnet_box.h"
@@ -52,7 +51,7 @@ using UniqueBrush = std::unique_ptr<std::remove_pointer_t<HBRUSH>, GdiObjectDele
 using HighContrastQuery = bool (*)();
 [[nodiscard]] bool SystemHighContrast();
 
-class frmMain final : public BaseWindow<frmMain>, public MainWindowView, public SubnetDescriptionView {
+class frmMain final : public BaseWindow<frmMain>, public PresentedWindow {
  public:
   static constexpr const wchar_t* kClassName = L"frmMain";
   // A fixed frame with a minimise button: the layout does not follow a resize.
@@ -79,7 +78,8 @@ class frmMain final : public BaseWindow<frmMain>, public MainWindowView, public 
   [[nodiscard]] std::string ReadOctetBox(AddressSide side, OctetPosition position) const override;
   void SetSubnetText(std::string_view text) override;
   void ShowMessage(std::string_view text) override;
-  // txtSubnet's tooltip and accessible description; an empty text removes both.
+  void SetOctetBoxText(OctetBoxRef box, std::string_view text) override;
+  void FocusOctetBox(OctetBoxRef box, CaretPlacement caret) override;
   void DescribeSubnet(std::string_view description) override;
 
  private:
@@ -101,9 +101,7 @@ class frmMain final : public BaseWindow<frmMain>, public MainWindowView, public 
   [[nodiscard]] HWND& Member(layout::ControlId id);
   [[nodiscard]] const layout::Control* ControlOf(HWND child) const;
 
-  // The command sees the window through the describing view: declared first.
-  DescribingView described_{*this, *this};
-  CalculateCommand command_{described_};
+  MainWindowPresenter presenter_{*this};  // declared first: the boxes' handlers use it
   UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
   UniqueFont label_font_;
   UniqueFont box_font_;
@@ -113,8 +111,7 @@ class frmMain final : public BaseWindow<frmMain>, public MainWindowView, public 
   HWND focus_ = nullptr;  // the control that had the focus when the window was last active
 
   IAccPropServices* annotations_ = nullptr;  // accessible names and txtSubnet's description
-  bool writing_subnet_ = false;              // txtSubnet's EN_CHANGE comes from SetSubnetText
-  OctetBoxes octet_boxes_;
+  OctetBoxes octet_boxes_{presenter_};
   SubnetBox subnet_box_;
 
   HWND Label4 = nullptr;

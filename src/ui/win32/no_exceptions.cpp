@@ -5,28 +5,34 @@
 // operator new that throws, would still bring in its whole exception
 // machinery and the thread library under it, more than half of the file.
 // Defined here, they end the program the same way without them.
+//
+// Each helper is defined by its qualified name, which must match the
+// library's own declaration: should a signature change, this stops
+// compiling instead of quietly defining an unrelated function. The library
+// declares them noreturn in its own spelling, which a later declaration may
+// only repeat in that spelling.
+
+#include <bits/functexcept.h>
 
 #include <cstdlib>
 #include <new>
 
 // NOLINTBEGIN(bugprone-reserved-identifier, cert-dcl58-cpp): these are the library's own names.
-namespace std {
-void __throw_bad_alloc() {
+[[gnu::noreturn]] void std::__throw_bad_alloc() {
   std::abort();
 }
-void __throw_bad_array_new_length() {
+[[gnu::noreturn]] void std::__throw_bad_array_new_length() {
   std::abort();
 }
-void __throw_length_error(const char* /*what*/) {
+[[gnu::noreturn]] void std::__throw_length_error(const char* /*what*/) {
   std::abort();
 }
-void __throw_logic_error(const char* /*what*/) {
+[[gnu::noreturn]] void std::__throw_logic_error(const char* /*what*/) {
   std::abort();
 }
-void __throw_out_of_range_fmt(const char* /*format*/, ...) {
+[[gnu::noreturn]] void std::__throw_out_of_range_fmt(const char* /*format*/, ...) {
   std::abort();
 }
-}  // namespace std
 // NOLINTEND(bugprone-reserved-identifier, cert-dcl58-cpp)
 
 void* operator new(std::size_t size) {

@@ -1,33 +1,28 @@
 #include "ui/win32/octet_boxes.h"
 
 #include <commctrl.h>
+#include <windowsx.h>
 
 #include <optional>
 #include <string>
 
+#include "ui/layout.h"
 #include "ui/win32/clipboard.h"
 #include "ui/win32/wide_text.h"
 
 namespace morvana {
-namespace {
-
-layout::ControlId ControlOf(OctetBoxRef ref) {
-  return layout::OctetBoxControl(ref.side, ref.position);
-}
-
-}  // namespace
 
 // The subclass id names the box's control.
 void OctetBoxes::Add(HWND box, OctetBoxRef ref) {
-  Box(ref) = box;
-  SetWindowSubclass(box, &Proc, static_cast<UINT_PTR>(ControlOf(ref)), reinterpret_cast<DWORD_PTR>(this));
+  SetWindowSubclass(box, &Proc, static_cast<UINT_PTR>(layout::OctetBoxControl(ref)),
+                    reinterpret_cast<DWORD_PTR>(this));
 }
 
 LRESULT CALLBACK OctetBoxes::Proc(HWND box, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR id,
                                   DWORD_PTR self) {
   if (message == WM_NCDESTROY) {
     RemoveWindowSubclass(box, &Proc, id);
-  } else if (const auto ref = OctetBoxOf(static_cast<layout::ControlId>(id));
+  } else if (const auto ref = layout::OctetBoxOf(static_cast<layout::ControlId>(id));
              ref && reinterpret_cast<OctetBoxes*>(self)->Route(box, *ref, message, wparam)) {
     return 0;
   }
@@ -37,12 +32,8 @@ LRESULT CALLBACK OctetBoxes::Proc(HWND box, UINT message, WPARAM wparam, LPARAM 
 bool OctetBoxes::Route(HWND box, OctetBoxRef ref, UINT message, WPARAM wparam) {
   switch (message) {
     case WM_CHAR:
-      if (wparam == L'.') {
-        DWORD selection_end = 0;  // the caret, or the end of the selection
-        SendMessageW(box, EM_GETSEL, 0, reinterpret_cast<LPARAM>(&selection_end));
-        return Apply(FullStopTyped(ref, Utf8FromWide(WindowText(box)), selection_end));
-      }
-      if (wparam == VK_BACK) return Apply(BackspacePressed(ref, Utf8FromWide(WindowText(box))));
+      if (wparam == L'.') return presenter_.FullStopTyped(ref, TextBeforeCaret(box));
+      if (wparam == VK_BACK) return presenter_.BackspacePressed(ref);
       return false;
     case WM_KEYDOWN:
       // Ctrl+V and the context menu paste through WM_PASTE, but an edit
@@ -55,31 +46,27 @@ bool OctetBoxes::Route(HWND box, OctetBoxRef ref, UINT message, WPARAM wparam) {
       return false;
     case WM_PASTE: {
       const std::optional<std::wstring> pasted = ClipboardText(box);
-      return pasted && Apply(TextPasted(ref, Utf8FromWide(*pasted)));
+      return pasted && presenter_.TextPasted(ref, Utf8FromWide(*pasted));
     }
     default:
       return false;
   }
 }
 
-bool OctetBoxes::Apply(const EntryAction& action) {
-  if (!action.swallow) return false;
-  for (const BoxFill& fill : action.fills) SetWindowTextW(Box(fill.box), WideFromUtf8(fill.text).c_str());
-  if (action.focus) {
-    HWND target = Box(action.focus->box);
-    SetFocus(target);
-    if (action.focus->caret == CaretPlacement::SelectAll) {
-      SendMessageW(target, EM_SETSEL, 0, -1);
-    } else {
-      const auto end = static_cast<WPARAM>(GetWindowTextLengthW(target));
-      SendMessageW(target, EM_SETSEL, end, static_cast<LPARAM>(end));
-    }
-  }
-  return true;
-}
-
-HWND& OctetBoxes::Box(OctetBoxRef ref) {
-  return boxes_.at(static_cast<std::size_t>(ControlOf(ref)));
+// EM_GETSEL gives the two ends of the selection in order, not which one the
+// caret is at. Only a selection from the very start leaves that open; the
+// caret then stands where EM_POSFROMCHAR puts the first character, or
+// further right.
+bool TextBeforeCaret(HWND box) {
+  DWORD start = 0;
+  DWORD end = 0;
+  SendMessageW(box, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  if (end == 0) return false;
+  if (start > 0) return true;
+  POINT caret{};
+  if (GetFocus() != box || !GetCaretPos(&caret)) return true;
+  const auto first = static_cast<LPARAM>(SendMessageW(box, EM_POSFROMCHAR, 0, 0));
+  return caret.x > GET_X_LPARAM(first);
 }
 
 }  // namespace morvana

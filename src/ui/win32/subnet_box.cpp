@@ -23,9 +23,10 @@ TOOLINFOW BoxTool(HWND window, HWND box) {
 
 // The tooltip is created once with the window and destroyed with it; it
 // starts switched off with an empty text, and Describe gives it its text.
-void SubnetBox::Create(HWND window, HWND box) {
+void SubnetBox::Create(HWND window, HWND box, MainWindowPresenter& presenter) {
   window_ = window;
   box_ = box;
+  presenter_ = &presenter;
   const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE));
   tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window, nullptr,
@@ -62,7 +63,6 @@ void SubnetBox::Describe(std::string_view description, IAccPropServices* annotat
                                   PROPID_ACC_DESCRIPTION, text.c_str());
     }
   }
-  description_ = description;
 }
 
 void SubnetBox::OnSchemeChange() const {
@@ -76,7 +76,7 @@ LRESULT CALLBACK SubnetBox::Proc(HWND box, UINT message, WPARAM wparam, LPARAM l
                                               GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_MENU) >= 0);
   switch (message) {
     case WM_CONTEXTMENU:
-      ShowSubnetMenu(box, lparam, reinterpret_cast<const SubnetBox*>(self)->description_);
+      ShowSubnetMenu(box, lparam, *reinterpret_cast<const SubnetBox*>(self)->presenter_);
       return 0;
     // The edit control leaves Shift+F10 and the Menu key unanswered; they
     // open the menu as from the keyboard. Their releases are taken too, so

@@ -3,11 +3,11 @@
 // What txtSubnet carries beyond an edit control: a tooltip and an accessible
 // description that tell the network its mask stands for, and a context menu
 // of its own that can copy that network. frmMain creates it with the box and
-// hands it each description.
+// hands it each description; the menu asks the presenter about the network.
 
-#include <string>
 #include <string_view>
 
+#include "ui/main_window_presenter.h"
 #include "ui/win32/base_window.h"
 
 struct IAccPropServices;
@@ -17,14 +17,13 @@ namespace morvana {
 class SubnetBox {
  public:
   // Gives `box`, a child of `window`, its tooltip and its subclass.
-  void Create(HWND window, HWND box);
+  void Create(HWND window, HWND box, MainWindowPresenter& presenter);
   // Ends what Create began, before the window's controls go.
   void Destroy(IAccPropServices* annotations);
 
   // The tooltip's text and the accessible description (through
   // `annotations`, when there are any); empty removes both.
   void Describe(std::string_view description, IAccPropServices* annotations);
-  [[nodiscard]] const std::string& Description() const { return description_; }
 
   // The tooltip keeps system colours of its own.
   void OnSchemeChange() const;
@@ -36,7 +35,7 @@ class SubnetBox {
   HWND window_ = nullptr;
   HWND box_ = nullptr;
   HWND tooltip_ = nullptr;  // owned by the window, one tool: the box
-  std::string description_;
+  MainWindowPresenter* presenter_ = nullptr;
 };
 
 }  // namespace morvana

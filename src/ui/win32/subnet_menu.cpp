@@ -5,7 +5,6 @@
 #include <array>
 #include <string>
 
-#include "ui/subnet_description.h"
 #include "ui/win32/clipboard.h"
 #include "ui/win32/wide_text.h"
 
@@ -75,7 +74,7 @@ POINT MenuPoint(HWND box, LPARAM at) {
 
 }  // namespace
 
-void ShowSubnetMenu(HWND box, LPARAM at, std::string_view description) {
+void ShowSubnetMenu(HWND box, LPARAM at, MainWindowPresenter& presenter) {
   // As with the edit box's own menu, the items act on the box: it takes the focus.
   if (GetFocus() != box) SetFocus(box);
   HMENU menu = CreatePopupMenu();
@@ -83,9 +82,8 @@ void ShowSubnetMenu(HWND box, LPARAM at, std::string_view description) {
     AddItem(menu, command++, item.caption, item.caption != nullptr && Enabled(box, item.message));
   }
   AddItem(menu, 0, nullptr, false);
-  const std::wstring network = WideFromUtf8(DescribedNetwork(description));
-  const std::wstring caption = WideFromUtf8(CopyNetworkCaption(description));
-  AddItem(menu, kCopyNetwork, caption.c_str(), !network.empty());
+  const std::wstring caption = WideFromUtf8(presenter.CopyNetworkCaption());
+  AddItem(menu, kCopyNetwork, caption.c_str(), presenter.CanCopyNetwork());
 
   const POINT point = MenuPoint(box, at);
   const auto command =
@@ -94,7 +92,8 @@ void ShowSubnetMenu(HWND box, LPARAM at, std::string_view description) {
   DestroyMenu(menu);
 
   if (command == kCopyNetwork) {
-    PutTextOnClipboard(GetAncestor(box, GA_ROOT), network);
+    WindowsClipboard clipboard(GetAncestor(box, GA_ROOT));
+    presenter.CopyNetwork(clipboard);
   } else if (command >= 1 && command <= kEditItems.size()) {  // 0: dismissed
     const EditItem& item = kEditItems.at(command - 1);
     SendMessageW(box, item.message, item.wparam, item.lparam);

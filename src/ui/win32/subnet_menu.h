@@ -2,11 +2,10 @@
 
 // txtSubnet's context menu. The edit control's own menu takes no extra item,
 // so the window shows this one instead: the plain edit box's items, laid out,
-// enabled and carried out as the edit box does, then "Copy &Network" with the
-// network that txtSubnet's description names.
+// enabled and carried out as the edit box does, then the presenter's
+// "Copy &Network" with the network of the last press.
 
-#include <string_view>
-
+#include "ui/main_window_presenter.h"
 #include "ui/win32/base_window.h"
 
 namespace morvana {
@@ -14,6 +13,6 @@ namespace morvana {
 // Opens the menu over `box` and carries out the item chosen. `at` is
 // WM_CONTEXTMENU's point in screen coordinates; (-1, -1), as the keyboard
 // gives it, opens the menu over the middle of the box.
-void ShowSubnetMenu(HWND box, LPARAM at, std::string_view description);
+void ShowSubnetMenu(HWND box, LPARAM at, MainWindowPresenter& presenter);
 
 }  // namespace morvana

@@ -1,0 +1,81 @@
+#include "ui/main_window_presenter.h"
+
+#include "ui/calculate_command.h"
+#include "ui/octet_entry.h"
+#include "ui/subnet_description.h"
+
+namespace morvana {
+
+MainWindowPresenter::MainWindowPresenter(PresentedWindow& window)
+    : window_(window), command_(std::make_unique<CalculateCommand>(static_cast<MainWindowView&>(*this))) {}
+
+MainWindowPresenter::~MainWindowPresenter() = default;
+
+void MainWindowPresenter::CalculatePressed() {
+  press_ended_ = false;
+  const std::optional<CoveringNetwork> network = command_->Run();
+  if (!network || press_ended_) return;
+  network_ = network;
+  window_.DescribeSubnet(DescribeNetwork(*network));
+}
+
+bool MainWindowPresenter::FullStopTyped(OctetBoxRef box, bool text_before_caret) {
+  return Apply(morvana::FullStopTyped(box, text_before_caret));
+}
+
+bool MainWindowPresenter::BackspacePressed(OctetBoxRef box) {
+  return Apply(morvana::BackspacePressed(box, window_.ReadOctetBox(box.side, box.position)));
+}
+
+bool MainWindowPresenter::TextPasted(OctetBoxRef box, std::string_view pasted) {
+  return Apply(morvana::TextPasted(box, pasted));
+}
+
+void MainWindowPresenter::SubnetTextChanged() {
+  if (!writing_subnet_) ForgetNetwork();
+}
+
+std::string MainWindowPresenter::CopyNetworkCaption() const {
+  return morvana::CopyNetworkCaption(network_);
+}
+
+void MainWindowPresenter::CopyNetwork(TextClipboard& clipboard) {
+  if (!network_) return;
+  if (!clipboard.PutText(NetworkText(*network_))) window_.ShowMessage(kClipboardBusyMessage);
+}
+
+std::string MainWindowPresenter::ReadOctetBox(AddressSide side, OctetPosition position) const {
+  return window_.ReadOctetBox(side, position);
+}
+
+void MainWindowPresenter::SetSubnetText(std::string_view text) {
+  if (press_ended_) return;
+  writing_subnet_ = true;
+  window_.SetSubnetText(text);
+  writing_subnet_ = false;
+}
+
+// txtSubnet no longer answers the boxes once a message is up, so its
+// description goes first. Nothing follows the message: a page shows it
+// without waiting, and the press must look the same everywhere.
+void MainWindowPresenter::ShowMessage(std::string_view text) {
+  if (press_ended_) return;
+  press_ended_ = true;
+  ForgetNetwork();
+  window_.ShowMessage(text);
+}
+
+bool MainWindowPresenter::Apply(const EntryAction& action) {
+  if (!action.swallow) return false;
+  for (const BoxFill& fill : action.fills) window_.SetOctetBoxText(fill.box, fill.text);
+  if (action.focus) window_.FocusOctetBox(action.focus->box, action.focus->caret);
+  return true;
+}
+
+void MainWindowPresenter::ForgetNetwork() {
+  if (!network_) return;
+  network_.reset();
+  window_.DescribeSubnet({});
+}
+
+}  // namespace morvana

@@ -1,0 +1,87 @@
+#pragma once
+
+// The one presenter behind every window. It owns each sequence around the
+// shared rules, so that every window does the same: the Calculate command,
+// the network of the last press (as numbers), txtSubnet's description from a
+// press until a hand edit or a message, Copy Network, and what a typed '.',
+// a Backspace or a paste does to the boxes and the focus. A window creates
+// its controls from the layout table, turns its toolkit's events into the
+// calls below, and carries out what it is told through PresentedWindow.
+//
+//   window event            presenter                  window is told
+//   button, Enter        -> CalculatePressed        -> ReadOctetBox, SetSubnetText | ShowMessage,
+//                                                      DescribeSubnet
+//   '.', Backspace,      -> FullStopTyped, ...      -> SetOctetBoxText, FocusOctetBox
+//   paste, drop
+//   txtSubnet changed    -> SubnetTextChanged       -> DescribeSubnet("")
+//   Copy Network         -> CopyNetwork             -> the clipboard, or ShowMessage
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "ui/covering_network.h"
+#include "ui/main_window_view.h"
+#include "ui/presented_window.h"
+
+namespace morvana {
+
+class CalculateCommand;
+struct EntryAction;
+
+inline constexpr std::string_view kClipboardBusyMessage =
+    "The network could not be copied: another program is holding the clipboard. Please try again.";
+
+class MainWindowPresenter final : private MainWindowView {
+ public:
+  // The window must outlive the presenter; nothing is told to it here.
+  explicit MainWindowPresenter(PresentedWindow& window);
+  ~MainWindowPresenter() override;
+  MainWindowPresenter(const MainWindowPresenter&) = delete;
+  MainWindowPresenter& operator=(const MainWindowPresenter&) = delete;
+  MainWindowPresenter(MainWindowPresenter&&) = delete;
+  MainWindowPresenter& operator=(MainWindowPresenter&&) = delete;
+
+  // A press of cmdCalculateSubnet, or Enter in a box.
+  void CalculatePressed();
+
+  // Keys and pastes in an octet box. Each returns true when it took the
+  // event: the box must then not handle it itself. False leaves it to the
+  // box, as in any text box.
+  // text_before_caret: whether any text stands before the moving end of
+  // the box's selection, where the caret is (after Shift+Home, none does).
+  bool FullStopTyped(OctetBoxRef box, bool text_before_caret);
+  bool BackspacePressed(OctetBoxRef box);
+  // Also a text dropped on the box.
+  bool TextPasted(OctetBoxRef box, std::string_view pasted);
+
+  // txtSubnet's text changed, by any means: the presenter tells its own
+  // writes apart, and a hand edit makes the text the user's own.
+  void SubnetTextChanged();
+
+  // txtSubnet's menu item: "Copy &Network 10.0.0.0/22", enabled while a
+  // press's network stands in txtSubnet.
+  [[nodiscard]] std::string CopyNetworkCaption() const;
+  [[nodiscard]] bool CanCopyNetwork() const { return network_.has_value(); }
+  // Puts "10.0.0.0/22" on the clipboard, or says why it could not.
+  void CopyNetwork(TextClipboard& clipboard);
+
+ private:
+  // What the command sees of the window: the window itself, with the
+  // presenter's bookkeeping around its writes.
+  [[nodiscard]] std::string ReadOctetBox(AddressSide side, OctetPosition position) const override;
+  void SetSubnetText(std::string_view text) override;
+  void ShowMessage(std::string_view text) override;
+
+  bool Apply(const EntryAction& action);
+  void ForgetNetwork();
+
+  PresentedWindow& window_;
+  std::unique_ptr<CalculateCommand> command_;  // bound to this for the window's life
+  std::optional<CoveringNetwork> network_;     // described in txtSubnet while set
+  bool writing_subnet_ = false;
+  bool press_ended_ = false;  // a message ended the press under way
+};
+
+}  // namespace morvana

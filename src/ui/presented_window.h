@@ -1,0 +1,41 @@
+#pragma once
+
+// What the presenter tells a window beyond the Calculate command's three
+// operations. Each window carries these out on its toolkit and decides
+// nothing itself.
+
+#include <string_view>
+
+#include "ui/main_window_view.h"
+
+namespace morvana {
+
+enum class CaretPlacement { SelectAll, End };
+
+class PresentedWindow : public MainWindowView {
+ public:
+  // Replaces the whole text of an octet box.
+  virtual void SetOctetBoxText(OctetBoxRef box, std::string_view text) = 0;
+  // Gives an octet box the keyboard focus, with its whole text selected or
+  // the caret at its end.
+  virtual void FocusOctetBox(OctetBoxRef box, CaretPlacement caret) = 0;
+  // txtSubnet's tooltip and accessible description; an empty text removes both.
+  virtual void DescribeSubnet(std::string_view description) = 0;
+};
+
+// Where Copy Network puts its text. False when the text could not be put
+// there (another program holding the clipboard).
+class TextClipboard {
+ public:
+  virtual ~TextClipboard() = default;
+  [[nodiscard]] virtual bool PutText(std::string_view text) = 0;
+
+ protected:
+  TextClipboard() = default;
+  TextClipboard(const TextClipboard&) = default;
+  TextClipboard& operator=(const TextClipboard&) = default;
+  TextClipboard(TextClipboard&&) = default;
+  TextClipboard& operator=(TextClipboard&&) = default;
+};
+
+}  // namespace morvana

@@ -1,0 +1,149 @@
+#include "ui/main_window_presenter.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace morvana {
+namespace {
+
+// A window that holds eight box texts and records, in order, what it is
+// told. Like Morvana.exe's edit box, txtSubnet reports every change of its
+// text, the presenter's own writes too. Its clipboard works or is held by
+// another program.
+class FakeWindow final : public PresentedWindow, public TextClipboard {
+ public:
+  std::array<std::string, 8> boxes;  // From first to fourth, then To
+  std::vector<std::string> told;
+  MainWindowPresenter* presenter = nullptr;
+  bool clipboard_free = true;
+
+  static std::size_t Index(OctetBoxRef box) {
+    return (box.side == AddressSide::From ? 0 : 4) + static_cast<std::size_t>(box.position) - 1;
+  }
+  static std::string Name(OctetBoxRef box) {
+    return (box.side == AddressSide::From ? "From" : "To") + std::to_string(static_cast<int>(box.position));
+  }
+  std::string ReadOctetBox(AddressSide side, OctetPosition position) const override {
+    return boxes.at(Index({side, position}));
+  }
+  void SetSubnetText(std::string_view text) override {
+    told.push_back("subnet " + std::string(text));
+    presenter->SubnetTextChanged();
+  }
+  void ShowMessage(std::string_view text) override { told.push_back("message " + std::string(text)); }
+  void SetOctetBoxText(OctetBoxRef box, std::string_view text) override {
+    boxes.at(Index(box)) = text;
+    told.push_back(Name(box) + "=" + std::string(text));
+  }
+  void FocusOctetBox(OctetBoxRef box, CaretPlacement caret) override {
+    told.push_back("focus " + Name(box) + (caret == CaretPlacement::End ? " end" : " select"));
+  }
+  void DescribeSubnet(std::string_view text) override { told.push_back("describe " + std::string(text)); }
+  bool PutText(std::string_view text) override {
+    if (clipboard_free) told.push_back("clipboard " + std::string(text));
+    return clipboard_free;
+  }
+};
+
+constexpr OctetBoxRef From1{AddressSide::From, OctetPosition::First};
+constexpr OctetBoxRef From2{AddressSide::From, OctetPosition::Second};
+constexpr OctetBoxRef To3{AddressSide::To, OctetPosition::Third};
+
+// One thing the user does; `box` and `text` serve the kinds that need them.
+// Type changes a box by hand, which is the box's own business.
+struct Step {
+  enum Kind { Press, Type, FullStop, FullStopAtStart, Backspace, Paste, HandEdit, Copy, CopyBusy } kind;
+  OctetBoxRef box = From1;
+  const char* text = "";
+};
+
+struct SequenceCase {
+  const char* name;
+  std::array<std::string, 8> boxes;
+  std::vector<Step> steps;
+  std::vector<std::string> told;  // with "took" or "left" after each key or paste
+  const char* caption;            // Copy Network's menu item afterwards
+};
+
+const std::array<std::string, 8> kRange{"10", "0", "0", "1", "10", "0", "3", "5"};
+const std::string kMask = "subnet 255.255.252.0";
+const std::string kDescribed = "describe 10.0.0.0/22: 10.0.0.0 to 10.0.3.255, 1,024 addresses";
+const char* const kCopy = "Copy &Network 10.0.0.0/22";
+const char* const kNoCopy = "Copy &Network";
+
+TEST(main_window_presenter, sequences_tell_the_window_what_to_do) {
+  using enum Step::Kind;
+  // clang-format off
+  const SequenceCase cases[] = {
+      {"a_press_writes_the_mask_then_describes_it", kRange, {{Press}}, {kMask, kDescribed}, kCopy},
+      {"a_second_press_describes_again", kRange, {{Press}, {Press}},
+       {kMask, kDescribed, kMask, kDescribed}, kCopy},
+      {"the_network_is_the_from_address_s", {"192", "168", "10", "7", "192", "168", "11", "200"}, {{Press}},
+       {"subnet 255.255.254.0", "describe 192.168.10.0/23: 192.168.10.0 to 192.168.11.255, 512 addresses"},
+       "Copy &Network 192.168.10.0/23"},
+      {"a_hand_edit_removes_the_description", kRange, {{Press}, {HandEdit}, {HandEdit}},
+       {kMask, kDescribed, "describe "}, kNoCopy},
+      {"a_message_removes_the_description_before_it_shows", kRange, {{Press}, {Type, To3, " "}, {Press}},
+       {kMask, kDescribed, "describe ", "message Please enter 'To' third octet."}, kNoCopy},
+      {"copy_network_puts_the_network_on_the_clipboard", kRange, {{Press}, {Copy}},
+       {kMask, kDescribed, "clipboard 10.0.0.0/22"}, kCopy},
+      {"a_busy_clipboard_is_never_a_silent_failure", kRange, {{Press}, {CopyBusy}},
+       {kMask, kDescribed, "message " + std::string(kClipboardBusyMessage)}, kCopy},
+      {"nothing_to_copy_before_a_press", kRange, {{Copy}}, {}, kNoCopy},
+      {"a_full_stop_moves_on_and_selects", kRange, {{FullStop, From1}},
+       {"focus From2 select", "took"}, kNoCopy},
+      {"a_full_stop_at_the_start_of_a_box_is_dropped", kRange, {{FullStopAtStart, From1}}, {"took"}, kNoCopy},
+      {"backspace_in_an_empty_box_goes_back", {"10", "", "", "", "", "", "", ""}, {{Backspace, From2}},
+       {"focus From1 end", "took"}, kNoCopy},
+      {"backspace_with_text_is_the_box_s_own", kRange, {{Backspace, From2}}, {"left"}, kNoCopy},
+      {"a_pasted_block_fills_both_addresses_and_keeps_the_description", kRange,
+       {{Press}, {Paste, From2, "10.1.2.3/31"}},
+       {kMask, kDescribed, "From1=10", "From2=1", "From3=2", "From4=2", "To1=10", "To2=1", "To3=2", "To4=3",
+        "focus To4 end", "took"}, kCopy},
+  };
+  // clang-format on
+  for (const SequenceCase& c : cases) {
+    FakeWindow window;
+    MainWindowPresenter presenter(window);
+    window.presenter = &presenter;
+    window.boxes = c.boxes;
+    const auto taken = [&window](bool took) { window.told.emplace_back(took ? "took" : "left"); };
+    for (const Step& step : c.steps) {
+      switch (step.kind) {
+        case Press:
+          presenter.CalculatePressed();
+          break;
+        case Type:
+          window.boxes.at(FakeWindow::Index(step.box)) = step.text;
+          break;
+        case FullStop:
+        case FullStopAtStart:
+          taken(presenter.FullStopTyped(step.box, step.kind == FullStop));
+          break;
+        case Backspace:
+          taken(presenter.BackspacePressed(step.box));
+          break;
+        case Paste:
+          taken(presenter.TextPasted(step.box, step.text));
+          break;
+        case HandEdit:
+          presenter.SubnetTextChanged();
+          break;
+        case Copy:
+        case CopyBusy:
+          window.clipboard_free = step.kind == Copy;
+          presenter.CopyNetwork(window);
+          break;
+      }
+    }
+    EXPECT_EQ(window.told, c.told) << c.name;
+    EXPECT_EQ(presenter.CopyNetworkCaption(), c.caption) << c.name;
+    EXPECT_EQ(presenter.CanCopyNetwork(), c.caption != kNoCopy) << c.name;
+  }
+}
+
+}  // namespace
+}  // namespace morvana
