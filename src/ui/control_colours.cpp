@@ -23,6 +23,12 @@ double ContrastRatio(layout::Colour a, layout::Colour b) {
   return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
+layout::Colour EdgeColour(layout::Colour window) {
+  if (ContrastRatio(kEdgeGrey, window) >= kMinimumEdgeContrast) return kEdgeGrey;
+  constexpr layout::Colour kBlack{0, 0, 0};
+  return ContrastRatio(kBlack, window) >= ContrastRatio(layout::kWhite, window) ? kBlack : layout::kWhite;
+}
+
 ColourPair ColoursToDrawWith(layout::Colour table_back, layout::Colour scheme_text, ColourPair scheme_pair,
                              bool high_contrast) {
   if (high_contrast) return scheme_pair;

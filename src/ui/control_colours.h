@@ -22,6 +22,15 @@ inline constexpr double kMinimumTextContrast = 4.5;
 // each: 1 for equal colours, 21 for black on white.
 [[nodiscard]] double ContrastRatio(layout::Colour a, layout::Colour b);
 
+// Below this ratio a box's edge does not stand out from the window.
+inline constexpr double kMinimumEdgeContrast = 3.0;
+// The edge Windows draws around an edit box.
+inline constexpr layout::Colour kEdgeGrey{0x7A, 0x7A, 0x7A};
+
+// The edge of a text box on a window of colour `window`: the standard grey
+// where it stands out 3:1, otherwise black or white, whichever stands out more.
+[[nodiscard]] layout::Colour EdgeColour(layout::Colour window);
+
 // table_back: the control's back colour in the layout table.
 // scheme_text: the scheme's text colour for that kind of control.
 // scheme_pair: the scheme's own back and text colours for it.

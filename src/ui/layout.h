@@ -127,6 +127,27 @@ static_assert(
   return kControls[RowOf(id)];
 }
 
+// The controls as they read on screen: top to bottom, each row left to
+// right, and the button, which spans both address rows, after them. Screen
+// readers walk the window in this order. Labels take no focus, so the
+// other controls keep the tab order in it.
+// clang-format off
+inline constexpr std::array<ControlId, kControlCount> kReadingOrder{
+    ControlId::Label4, ControlId::Label3,
+    ControlId::Label1,
+    ControlId::txtFromFirstOctet, ControlId::txtFromSecondOctet, ControlId::txtFromThirdOctet,
+    ControlId::txtFromFourthOctet,
+    ControlId::Label2,
+    ControlId::txtToFirstOctet, ControlId::txtToSecondOctet, ControlId::txtToThirdOctet,
+    ControlId::txtToFourthOctet,
+    ControlId::cmdCalculateSubnet, ControlId::txtSubnet};
+// clang-format on
+
+// The label that names the four boxes of an address: "From:" or "To:".
+[[nodiscard]] constexpr ControlId AddressLabel(AddressSide side) {
+  return side == AddressSide::From ? ControlId::Label1 : ControlId::Label2;
+}
+
 // The controls by ascending tab index (Label2 first, Label4 last). Windows
 // that take their tab order from creation order create them in this order.
 [[nodiscard]] const std::array<const Control*, kControlCount>& TabOrder();

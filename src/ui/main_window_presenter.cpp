@@ -16,7 +16,11 @@ void MainWindowPresenter::CalculatePressed() {
   const std::optional<CoveringNetwork> network = command_->Run();
   if (!network || press_ended_) return;
   network_ = network;
-  window_.DescribeSubnet(DescribeNetwork(*network));
+  const std::string description = DescribeNetwork(*network);
+  window_.DescribeSubnet(description);
+  if (subnet_focused_) ShowDescription(description);
+  window_.Announce(AnnouncementText(*network, mark_announcement_));
+  mark_announcement_ = !mark_announcement_;
 }
 
 bool MainWindowPresenter::FullStopTyped(OctetBoxRef box, bool text_before_caret) {
@@ -33,6 +37,11 @@ bool MainWindowPresenter::TextPasted(OctetBoxRef box, std::string_view pasted) {
 
 void MainWindowPresenter::SubnetTextChanged() {
   if (!writing_subnet_) ForgetNetwork();
+}
+
+void MainWindowPresenter::SubnetFocusChanged(bool focused) {
+  subnet_focused_ = focused;
+  ShowDescription(focused && network_ ? DescribeNetwork(*network_) : std::string());
 }
 
 std::string MainWindowPresenter::CopyNetworkCaption() const {
@@ -76,6 +85,13 @@ void MainWindowPresenter::ForgetNetwork() {
   if (!network_) return;
   network_.reset();
   window_.DescribeSubnet({});
+  ShowDescription({});
+}
+
+void MainWindowPresenter::ShowDescription(std::string_view description) {
+  if (description.empty() && !description_shown_) return;
+  description_shown_ = !description.empty();
+  window_.ShowSubnetDescription(description);
 }
 
 }  // namespace morvana

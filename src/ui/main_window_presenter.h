@@ -10,10 +10,11 @@
 //
 //   window event            presenter                  window is told
 //   button, Enter        -> CalculatePressed        -> ReadOctetBox, SetSubnetText | ShowMessage,
-//                                                      DescribeSubnet
+//                                                      DescribeSubnet, Announce
 //   '.', Backspace,      -> FullStopTyped, ...      -> SetOctetBoxText, FocusOctetBox
 //   paste, drop
 //   txtSubnet changed    -> SubnetTextChanged       -> DescribeSubnet("")
+//   txtSubnet focused    -> SubnetFocusChanged      -> ShowSubnetDescription
 //   Copy Network         -> CopyNetwork             -> the clipboard, or ShowMessage
 
 #include <memory>
@@ -59,6 +60,8 @@ class MainWindowPresenter final : private MainWindowView {
   // txtSubnet's text changed, by any means: the presenter tells its own
   // writes apart, and a hand edit makes the text the user's own.
   void SubnetTextChanged();
+  // txtSubnet took or lost the keyboard focus; a tap gives it the focus too.
+  void SubnetFocusChanged(bool focused);
 
   // txtSubnet's menu item: "Copy &Network 10.0.0.0/22", enabled while a
   // press's network stands in txtSubnet.
@@ -76,12 +79,16 @@ class MainWindowPresenter final : private MainWindowView {
 
   bool Apply(const EntryAction& action);
   void ForgetNetwork();
+  void ShowDescription(std::string_view description);
 
   PresentedWindow& window_;
   std::unique_ptr<CalculateCommand> command_;  // bound to this for the window's life
   std::optional<CoveringNetwork> network_;     // described in txtSubnet while set
   bool writing_subnet_ = false;
-  bool press_ended_ = false;  // a message ended the press under way
+  bool press_ended_ = false;     // a message ended the press under way
+  bool subnet_focused_ = false;  // and so shows its description
+  bool description_shown_ = false;
+  bool mark_announcement_ = false;  // every other announcement is marked
 };
 
 }  // namespace morvana

@@ -21,6 +21,12 @@ class PresentedWindow : public MainWindowView {
   virtual void FocusOctetBox(OctetBoxRef box, CaretPlacement caret) = 0;
   // txtSubnet's tooltip and accessible description; an empty text removes both.
   virtual void DescribeSubnet(std::string_view description) = 0;
+  // Shows the description by txtSubnet, where its tooltip shows on hover, for
+  // a keyboard or touch user; an empty text takes it away.
+  virtual void ShowSubnetDescription(std::string_view description) = 0;
+  // Has a screen reader say `text` now, without moving the focus or
+  // selecting anything.
+  virtual void Announce(std::string_view text) = 0;
 };
 
 // Where Copy Network puts its text. False when the text could not be put

@@ -31,6 +31,13 @@ std::string DescribeNetwork(CoveringNetwork network) {
          WithThousands(count) + " addresses";
 }
 
+std::string AnnouncementText(CoveringNetwork network, bool marked) {
+  std::string text =
+      "Subnet mask " + DottedQuadText(PrefixMask(network.prefix_length)) + ". " + DescribeNetwork(network);
+  if (marked) text.append(kNoBreakSpace);
+  return text;
+}
+
 std::string CopyNetworkCaption(const std::optional<CoveringNetwork>& network) {
   std::string caption(kCopyNetworkCaption);
   if (network) caption.append(" ").append(NetworkText(*network));

@@ -35,5 +35,24 @@ TEST(control_colours, text_stays_readable_on_the_white_labels_and_light_grey_box
   }
 }
 
+TEST(control_colours, box_edges_stand_out_from_any_window) {
+  struct Case {
+    const char* name;
+    Colour window;
+    Colour edge;
+  };
+  const Case cases[] = {
+      {"white", kWhite, kEdgeGrey},
+      {"black", {0, 0, 0}, kEdgeGrey},
+      {"dark page", {0x12, 0x12, 0x12}, kEdgeGrey},
+      {"mid grey", {0x80, 0x80, 0x80}, {0, 0, 0}},
+      {"dark slate", {0x40, 0x48, 0x50}, kWhite},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(EdgeColour(c.window), c.edge) << c.name;
+    EXPECT_GE(ContrastRatio(EdgeColour(c.window), c.window), kMinimumEdgeContrast) << c.name;
+  }
+}
+
 }  // namespace
 }  // namespace morvana

@@ -42,6 +42,8 @@ class FakeWindow final : public PresentedWindow, public TextClipboard {
     told.push_back("focus " + Name(box) + (caret == CaretPlacement::End ? " end" : " select"));
   }
   void DescribeSubnet(std::string_view text) override { told.push_back("describe " + std::string(text)); }
+  void ShowSubnetDescription(std::string_view text) override { told.push_back("show " + std::string(text)); }
+  void Announce(std::string_view text) override { told.push_back("announce " + std::string(text)); }
   bool PutText(std::string_view text) override {
     if (clipboard_free) told.push_back("clipboard " + std::string(text));
     return clipboard_free;
@@ -55,7 +57,19 @@ constexpr OctetBoxRef To3{AddressSide::To, OctetPosition::Third};
 // One thing the user does; `box` and `text` serve the kinds that need them.
 // Type changes a box by hand, which is the box's own business.
 struct Step {
-  enum Kind { Press, Type, FullStop, FullStopAtStart, Backspace, Paste, HandEdit, Copy, CopyBusy } kind;
+  enum Kind {
+    Press,
+    Type,
+    FullStop,
+    FullStopAtStart,
+    Backspace,
+    Paste,
+    HandEdit,
+    Copy,
+    CopyBusy,
+    Focus,
+    Blur
+  } kind;
   OctetBoxRef box = From1;
   const char* text = "";
 };
@@ -70,7 +84,10 @@ struct SequenceCase {
 
 const std::array<std::string, 8> kRange{"10", "0", "0", "1", "10", "0", "3", "5"};
 const std::string kMask = "subnet 255.255.252.0";
-const std::string kDescribed = "describe 10.0.0.0/22: 10.0.0.0 to 10.0.3.255, 1,024 addresses";
+const std::string kDescription = "10.0.0.0/22: 10.0.0.0 to 10.0.3.255, 1,024 addresses";
+const std::string kDescribed = "describe " + kDescription;
+const std::string kAnnounced = "announce Subnet mask 255.255.252.0. " + kDescription;
+const std::string kAnnouncedAgain = kAnnounced + "\u00A0";  // differs from the one before
 const char* const kCopy = "Copy &Network 10.0.0.0/22";
 const char* const kNoCopy = "Copy &Network";
 
@@ -78,31 +95,40 @@ TEST(main_window_presenter, sequences_tell_the_window_what_to_do) {
   using enum Step::Kind;
   // clang-format off
   const SequenceCase cases[] = {
-      {"a_press_writes_the_mask_then_describes_it", kRange, {{Press}}, {kMask, kDescribed}, kCopy},
-      {"a_second_press_describes_again", kRange, {{Press}, {Press}},
-       {kMask, kDescribed, kMask, kDescribed}, kCopy},
+      {"a_press_writes_the_mask_describes_it_and_says_it", kRange, {{Press}},
+       {kMask, kDescribed, kAnnounced}, kCopy},
+      {"a_second_press_is_said_again", kRange, {{Press}, {Press}},
+       {kMask, kDescribed, kAnnounced, kMask, kDescribed, kAnnouncedAgain}, kCopy},
       {"the_network_is_the_from_address_s", {"192", "168", "10", "7", "192", "168", "11", "200"}, {{Press}},
-       {"subnet 255.255.254.0", "describe 192.168.10.0/23: 192.168.10.0 to 192.168.11.255, 512 addresses"},
+       {"subnet 255.255.254.0", "describe 192.168.10.0/23: 192.168.10.0 to 192.168.11.255, 512 addresses",
+        "announce Subnet mask 255.255.254.0. 192.168.10.0/23: 192.168.10.0 to 192.168.11.255, 512 addresses"},
        "Copy &Network 192.168.10.0/23"},
       {"a_hand_edit_removes_the_description", kRange, {{Press}, {HandEdit}, {HandEdit}},
-       {kMask, kDescribed, "describe "}, kNoCopy},
-      {"a_message_removes_the_description_before_it_shows", kRange, {{Press}, {Type, To3, " "}, {Press}},
-       {kMask, kDescribed, "describe ", "message Please enter 'To' third octet."}, kNoCopy},
+       {kMask, kDescribed, kAnnounced, "describe "}, kNoCopy},
+      {"a_message_removes_the_description_and_is_all_that_is_said", kRange,
+       {{Press}, {Type, To3, " "}, {Press}},
+       {kMask, kDescribed, kAnnounced, "describe ", "message Please enter 'To' third octet."}, kNoCopy},
+      {"the_focus_shows_the_description_until_it_leaves", kRange, {{Focus}, {Press}, {Blur}, {Focus}},
+       {kMask, kDescribed, "show " + kDescription, kAnnounced, "show ", "show " + kDescription}, kCopy},
+      {"a_hand_edit_takes_the_shown_description_away", kRange, {{Press}, {Focus}, {HandEdit}, {Blur}},
+       {kMask, kDescribed, kAnnounced, "show " + kDescription, "describe ", "show "}, kNoCopy},
+      {"nothing_to_show_before_a_press", kRange, {{Focus}, {Blur}}, {}, kNoCopy},
       {"copy_network_puts_the_network_on_the_clipboard", kRange, {{Press}, {Copy}},
-       {kMask, kDescribed, "clipboard 10.0.0.0/22"}, kCopy},
+       {kMask, kDescribed, kAnnounced, "clipboard 10.0.0.0/22"}, kCopy},
       {"a_busy_clipboard_is_never_a_silent_failure", kRange, {{Press}, {CopyBusy}},
-       {kMask, kDescribed, "message " + std::string(kClipboardBusyMessage)}, kCopy},
+       {kMask, kDescribed, kAnnounced, "message " + std::string(kClipboardBusyMessage)}, kCopy},
       {"nothing_to_copy_before_a_press", kRange, {{Copy}}, {}, kNoCopy},
       {"a_full_stop_moves_on_and_selects", kRange, {{FullStop, From1}},
        {"focus From2 select", "took"}, kNoCopy},
-      {"a_full_stop_at_the_start_of_a_box_is_dropped", kRange, {{FullStopAtStart, From1}}, {"took"}, kNoCopy},
+      {"a_full_stop_at_the_start_of_a_box_is_dropped", kRange, {{FullStopAtStart, From1}}, {"took"},
+       kNoCopy},
       {"backspace_in_an_empty_box_goes_back", {"10", "", "", "", "", "", "", ""}, {{Backspace, From2}},
        {"focus From1 end", "took"}, kNoCopy},
       {"backspace_with_text_is_the_box_s_own", kRange, {{Backspace, From2}}, {"left"}, kNoCopy},
       {"a_pasted_block_fills_both_addresses_and_keeps_the_description", kRange,
        {{Press}, {Paste, From2, "10.1.2.3/31"}},
-       {kMask, kDescribed, "From1=10", "From2=1", "From3=2", "From4=2", "To1=10", "To2=1", "To3=2", "To4=3",
-        "focus To4 end", "took"}, kCopy},
+       {kMask, kDescribed, kAnnounced, "From1=10", "From2=1", "From3=2", "From4=2", "To1=10", "To2=1",
+        "To3=2", "To4=3", "focus To4 end", "took"}, kCopy},
   };
   // clang-format on
   for (const SequenceCase& c : cases) {
@@ -131,6 +157,10 @@ TEST(main_window_presenter, sequences_tell_the_window_what_to_do) {
           break;
         case HandEdit:
           presenter.SubnetTextChanged();
+          break;
+        case Focus:
+        case Blur:
+          presenter.SubnetFocusChanged(step.kind == Focus);
           break;
         case Copy:
         case CopyBusy:

@@ -162,6 +162,10 @@ void FrmMain::DescribeSubnet(std::string_view description) {
   txtSubnet->setAccessibleDescription(ToQString(description));
 }
 
+void FrmMain::ShowSubnetDescription(std::string_view /*description*/) {}
+
+void FrmMain::Announce(std::string_view /*text*/) {}
+
 void FrmMain::changeEvent(QEvent* event) {
   // The scheme changed: the text colours are decided again from it.
   if (event->type() == QEvent::PaletteChange) ApplyColours();

@@ -37,6 +37,8 @@ class FrmMain final : public QWidget, public PresentedWindow {
   void SetOctetBoxText(OctetBoxRef box, std::string_view text) override;
   void FocusOctetBox(OctetBoxRef box, CaretPlacement caret) override;
   void DescribeSubnet(std::string_view description) override;
+  void ShowSubnetDescription(std::string_view description) override;
+  void Announce(std::string_view text) override;
 
  protected:
   void changeEvent(QEvent* event) override;

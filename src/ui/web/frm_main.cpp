@@ -138,6 +138,10 @@ void FrmMain::DescribeSubnet(std::string_view description) {
   dom::SetAttribute(txtSubnet, "aria-description", description);
 }
 
+void FrmMain::ShowSubnetDescription(std::string_view /*description*/) {}
+
+void FrmMain::Announce(std::string_view /*text*/) {}
+
 void FrmMain::CreateControl(const layout::Control& control) {
   const dom::Element element = dom::Create(TagFor(control.kind), control.name, frmMain);
   // The back colours are fixed whatever the colour scheme, so the text is

@@ -36,6 +36,8 @@ class FrmMain final : public PresentedWindow {
   void SetOctetBoxText(OctetBoxRef box, std::string_view text) override;
   void FocusOctetBox(OctetBoxRef box, CaretPlacement caret) override;
   void DescribeSubnet(std::string_view description) override;
+  void ShowSubnetDescription(std::string_view description) override;
+  void Announce(std::string_view text) override;
 
   // One event of the page, as dom::Listen numbered it; true when the
   // browser's own handling of it must not follow.

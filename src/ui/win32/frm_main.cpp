@@ -210,6 +210,10 @@ void frmMain::DescribeSubnet(std::string_view description) {
   subnet_box_.Describe(description, annotations_);
 }
 
+void frmMain::ShowSubnetDescription(std::string_view /*description*/) {}
+
+void frmMain::Announce(std::string_view /*text*/) {}
+
 LRESULT frmMain::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
     case WM_CREATE:

@@ -81,6 +81,8 @@ class frmMain final : public BaseWindow<frmMain>, public PresentedWindow {
   void SetOctetBoxText(OctetBoxRef box, std::string_view text) override;
   void FocusOctetBox(OctetBoxRef box, CaretPlacement caret) override;
   void DescribeSubnet(std::string_view description) override;
+  void ShowSubnetDescription(std::string_view description) override;
+  void Announce(std::string_view text) override;
 
  private:
   friend class BaseWindow<frmMain>;
