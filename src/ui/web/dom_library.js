@@ -60,6 +60,15 @@ mergeInto(LibraryManager.library, {
     return morvanaElement(id, idSize)[UTF8ToString(name, nameSize)];
   },
 
+  morvana_set_property_later__deps: ['$morvana', '$morvanaElement'],
+  morvana_set_property_later: function(id, idSize, name, nameSize, value, valueSize, delay) {
+    var element = morvanaElement(id, idSize), key = UTF8ToString(name, nameSize);
+    var text = UTF8ToString(value, valueSize);
+    morvana.timers = morvana.timers || new Map();
+    clearTimeout(morvana.timers.get(element));
+    morvana.timers.set(element, setTimeout(function() { element[key] = text; }, delay));
+  },
+
   morvana_caret_to_end__deps: ['$morvanaElement'],
   morvana_caret_to_end: function(id, idSize) {
     var element = morvanaElement(id, idSize);
@@ -73,6 +82,10 @@ mergeInto(LibraryManager.library, {
 
   morvana_set_document_title: function(title, size) {
     document.title = UTF8ToString(title, size);
+  },
+
+  morvana_screen_property: function(name, size) {
+    return screen[UTF8ToString(name, size)];
   },
 
   morvana_active_id__deps: ['$morvanaHold'],
@@ -90,6 +103,15 @@ mergeInto(LibraryManager.library, {
       morvana.event = event;
       if (_morvana_route(route)) event.preventDefault();
     });
+  },
+
+  morvana_observe_size__deps: ['$morvana', '$morvanaElement'],
+  morvana_observe_size: function(id, idSize, route) {
+    if (typeof ResizeObserver != 'function') return;
+    new ResizeObserver(function() {
+      morvana.event = null;
+      _morvana_route(route);
+    }).observe(morvanaElement(id, idSize));
   },
 
   // What the event being routed carries.
