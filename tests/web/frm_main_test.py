@@ -8,10 +8,12 @@ import json
 import os
 import re
 import struct
+import tempfile
 import threading
 
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.keys import Keys
+from selenium.webdriver.support import expected_conditions
 from selenium.webdriver.support.ui import WebDriverWait
 
 from browser import PageTest
@@ -354,6 +356,38 @@ class FrmMainTest(PageTest):
                 got = state()
                 self.assertEqual((got['cut'], got['sideways']), ([], False), 'every caption whole, no sideways scroll')
                 self.assertTrue(holds(got, dpi(got['rects'])), 'size and text: %s' % got)
+
+    def test_older_browsers_still_show_messages_or_say_why_the_page_cannot_run(self):
+        folder = tempfile.mkdtemp()
+        self.addCleanup(lambda: [os.remove(os.path.join(folder, f)) for f in os.listdir(folder)] and os.rmdir(folder))
+        with open(os.environ['MORVANA_PAGE'], encoding='utf-8') as f:
+            html = f.read()
+        old_policy = os.path.join(folder, 'Morvana.html')
+        with open(old_policy, 'w', encoding='utf-8') as f:
+            f.write(html.replace(" 'wasm-unsafe-eval'", '', 1))  # from the policy, which comes first
+        rows = [  # name, run before the page, the page, why it cannot run (None: it runs)
+            ('no_show_modal', 'delete HTMLDialogElement.prototype.showModal', None, None),
+            ('no_webassembly', 'delete window.WebAssembly', None, 'it has no WebAssembly'),
+            ('policy_without_wasm_unsafe_eval', '', 'file://' + old_policy, "the page's security policy"),
+        ]
+        for name, before, url, why in rows:
+            with self.subTest(name):
+                script = self.driver.execute_cdp_cmd('Page.addScriptToEvaluateOnNewDocument', {'source': before})
+                try:
+                    self.driver.get(url or 'file://' + os.environ['MORVANA_PAGE'])
+                finally:
+                    self.driver.execute_cdp_cmd('Page.removeScriptToEvaluateOnNewDocument', script)
+                if why:
+                    said = WebDriverWait(self.driver, 5).until(lambda d: d.execute_script(
+                        "var p = document.getElementById('msgCannotRun'); return p && p.textContent"), 'blank')
+                    self.assertTrue(said.startswith('Morvana cannot run in this browser: ') and why in said, said)
+                    continue
+                self.wait_ready()
+                self.element('txtFromFirstOctet').send_keys(Keys.ENTER)
+                alert = WebDriverWait(self.driver, 2).until(expected_conditions.alert_is_present(), 'no message')
+                self.assertEqual(alert.text, "Please enter 'From' first octet.", 'the browser\'s own message box')
+                alert.accept()
+                self.assertEqual(self.focused(), 'txtFromFirstOctet', 'the focus where it was')
 
 
 class QuietHandler(http.server.SimpleHTTPRequestHandler):

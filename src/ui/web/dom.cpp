@@ -18,9 +18,11 @@ int morvana_property(const char* id, int id_size, const char* name, int name_siz
 int morvana_number_property(const char* id, int id_size, const char* name, int name_size);
 void morvana_set_property_later(const char* id, int id_size, const char* name, int name_size,
                                 const char* value, int value_size, int delay_ms);
+int morvana_has_method(const char* id, int id_size, const char* method, int method_size);
 void morvana_caret_to_end(const char* id, int id_size);
 void morvana_call(const char* id, int id_size, const char* method, int method_size);
 void morvana_set_document_title(const char* title, int size);
+void morvana_alert(const char* text, int size);
 int morvana_screen_property(const char* name, int size);
 int morvana_active_id();
 void morvana_mark(const char* name, int size);
@@ -83,6 +85,10 @@ void SetPropertyLater(Element element, std::string_view name, std::string_view v
                              Size(value), delay_ms);
 }
 
+bool HasMethod(Element element, std::string_view method) {
+  return morvana_has_method(element.id.data(), Size(element.id), method.data(), Size(method)) != 0;
+}
+
 void Call(Element element, std::string_view method) {
   morvana_call(element.id.data(), Size(element.id), method.data(), Size(method));
 }
@@ -93,6 +99,10 @@ void PutCaretAtEnd(Element element) {
 
 void SetDocumentTitle(std::string_view title) {
   morvana_set_document_title(title.data(), Size(title));
+}
+
+void Alert(std::string_view text) {
+  morvana_alert(text.data(), Size(text));
 }
 
 int ScreenProperty(std::string_view name) {

@@ -29,11 +29,15 @@ void SetProperty(Element element, std::string_view name, std::string_view value)
 // Sets a property after `delay_ms`; a later call for the same element
 // replaces one still waiting.
 void SetPropertyLater(Element element, std::string_view name, std::string_view value, int delay_ms);
+// Whether the element has the method: older browsers lack some (showModal).
+[[nodiscard]] bool HasMethod(Element element, std::string_view method);
 // Calls a method without arguments: focus, select, showModal, close.
 void Call(Element element, std::string_view method);
 void PutCaretAtEnd(Element element);
 
 void SetDocumentTitle(std::string_view title);
+// The browser's own modal message box.
+void Alert(std::string_view text);
 // A property of the screen the page shows on, in CSS pixels: width, height.
 [[nodiscard]] int ScreenProperty(std::string_view name);
 // The id of the element with the keyboard focus; empty when none has it.

@@ -69,6 +69,11 @@ mergeInto(LibraryManager.library, {
     morvana.timers.set(element, setTimeout(function() { element[key] = text; }, delay));
   },
 
+  morvana_has_method__deps: ['$morvanaElement'],
+  morvana_has_method: function(id, idSize, method, methodSize) {
+    return typeof morvanaElement(id, idSize)[UTF8ToString(method, methodSize)] == 'function' ? 1 : 0;
+  },
+
   morvana_caret_to_end__deps: ['$morvanaElement'],
   morvana_caret_to_end: function(id, idSize) {
     var element = morvanaElement(id, idSize);
@@ -82,6 +87,10 @@ mergeInto(LibraryManager.library, {
 
   morvana_set_document_title: function(title, size) {
     document.title = UTF8ToString(title, size);
+  },
+
+  morvana_alert: function(text, size) {
+    alert(UTF8ToString(text, size));
   },
 
   morvana_screen_property: function(name, size) {

@@ -149,6 +149,10 @@ void FrmMain::SetSubnetText(std::string_view text) {
 }
 
 void FrmMain::ShowMessage(std::string_view text) {
+  if (!has_modal_dialog_) {
+    dom::Alert(text);  // modal too, and it waits
+    return;
+  }
   // A page cannot wait for the user, so this returns while the box is still
   // open; the presenter makes the message the last thing a press does.
   // Meanwhile the rest of the page is inert under the modal dialog and takes
@@ -398,6 +402,9 @@ void FrmMain::CreateMessageBox() {
   Listen(cmdMessageOK, "click", kMessageBoxRow, EventKind::Click);
   Listen(dlgMessage, "close", kMessageBoxRow, EventKind::Close);
   Listen(dlgMessage, "mousedown", kMessageBoxRow, EventKind::MouseDown);
+  // A browser that does not know <dialog> would show it on the page.
+  has_modal_dialog_ = dom::HasMethod(dlgMessage, "showModal");
+  if (!has_modal_dialog_) dom::SetAttribute(dlgMessage, "hidden", "");
 }
 
 // A route numbers a row of the layout table, or the message box or the page

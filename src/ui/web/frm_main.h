@@ -118,6 +118,8 @@ class FrmMain final : public PresentedWindow {
   const dom::Element cmdMessageOK{"cmdMessageOK"};
   // The id of what held the focus when the message box opened.
   std::string focus_before_message_;
+  // Without showModal (older browsers) messages go to the browser's alert.
+  bool has_modal_dialog_ = false;
 
   MainWindowPresenter presenter_{*this};
 };
