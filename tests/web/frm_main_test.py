@@ -368,7 +368,7 @@ class FrmMainTest(PageTest):
         rows = [  # name, run before the page, the page, why it cannot run (None: it runs)
             ('no_show_modal', 'delete HTMLDialogElement.prototype.showModal', None, None),
             ('no_webassembly', 'delete window.WebAssembly', None, 'it has no WebAssembly'),
-            ('policy_without_wasm_unsafe_eval', '', 'file://' + old_policy, "the page's security policy"),
+            ('policy_without_wasm_unsafe_eval', '', 'file://' + old_policy, 'security policy'),
         ]
         for name, before, url, why in rows:
             with self.subTest(name):

@@ -53,8 +53,8 @@ def icon_image(ico, size):
 # policy (one that does not know 'wasm-unsafe-eval'), or it failed to start.
 CANNOT_RUN = 'Morvana cannot run in this browser: '
 NO_WEBASSEMBLY = 'it has no WebAssembly, which Morvana needs.'
-REFUSED_BY_POLICY = ("it does not let this page run its WebAssembly under the page's security policy, which "
-                     "allows it by 'wasm-unsafe-eval'.")
+REFUSED_BY_POLICY = ("it refuses WebAssembly, which Morvana needs, under this page's security policy. "
+                     "Browsers that know the policy's 'wasm-unsafe-eval' run it.")
 FAILED = 'its WebAssembly did not start: '
 SAY_WHY = ('function say(why){var p=document.getElementById("msgCannotRun")||'
            'document.body.appendChild(document.createElement("p"));p.id="msgCannotRun";p.textContent=%s+why}'
