@@ -61,11 +61,9 @@ class PageTest(unittest.TestCase):
     """One browser for a test class; each test opens the page afresh."""
     maxDiff = None
 
-    chromium_options = {}
-
     @classmethod
     def setUpClass(cls):
-        cls.driver, stop = start_chromium(**cls.chromium_options)
+        cls.driver, stop = start_chromium()
         atexit.register(stop)
         cls.addClassCleanup(atexit.unregister, stop)
         cls.addClassCleanup(stop)
@@ -83,12 +81,8 @@ class PageTest(unittest.TestCase):
 
     @contextlib.contextmanager
     def own_browser(self, **experimental):
-        """A browser of the test's own with these options, for a while; none
-        given, the class's."""
-        if not experimental:
-            yield
-            return
-        self.driver, stop = start_chromium(**experimental)
+        """A browser with these options for a while; with none, the class's."""
+        self.driver, stop = start_chromium(**experimental) if experimental else (type(self).driver, lambda: None)
         try:
             yield
         finally:
