@@ -30,8 +30,9 @@ function(morvana_web_page target page)
   set(link_options
       # For the browser only, with no file system, no eval and no errno.
       -sENVIRONMENT=web -sFILESYSTEM=0 -sDYNAMIC_EXECUTION=0 -sSUPPORT_ERRNO=0
-      # The page hands the module in; nothing else comes from outside.
-      "-sINCOMING_MODULE_JS_API=[wasmBinary]"
+      # The page hands the module in, and hears when it cannot run;
+      # nothing else comes from outside.
+      "-sINCOMING_MODULE_JS_API=[wasmBinary,onAbort]"
       # A pasted text of any length must fit.
       -sALLOW_MEMORY_GROWTH=1 -sMALLOC=emmalloc -sTEXTDECODER=2)
   if(arg_JS_LIBRARY)

@@ -2,6 +2,7 @@
 benchmark: offline, on a fresh profile, and always shut down, whatever ends
 the run. Run with Debian's Python, which sees Debian's Selenium."""
 import atexit
+import contextlib
 import json
 import os
 import shutil
@@ -29,12 +30,15 @@ def layout_table():
     return json.loads(dump.stdout)
 
 
-def start_chromium():
+def start_chromium(**experimental):
+    """experimental: Chromium's options beyond the arguments: prefs, mobileEmulation."""
     profile = tempfile.mkdtemp(prefix='morvana-chromium-')
     options = webdriver.ChromeOptions()
     options.binary_location = '/usr/bin/chromium'
     for arg in CHROMIUM_ARGS + ('--user-data-dir=' + profile,):
         options.add_argument(arg)
+    for name, value in experimental.items():
+        options.add_experimental_option(name, value)
     options.set_capability('goog:loggingPrefs', {'browser': 'ALL', 'performance': 'ALL'})
     try:
         driver = webdriver.Chrome(service=Service('/usr/bin/chromedriver'), options=options)
@@ -68,9 +72,22 @@ class PageTest(unittest.TestCase):
 
     def open(self, url=None):
         self.driver.get(url or 'file://' + os.environ['MORVANA_PAGE'])
+        self.wait_ready()
+
+    def wait_ready(self):
         WebDriverWait(self.driver, 10).until(
             lambda d: d.execute_script("return performance.getEntriesByName('ready').length"),
             'the page never became ready')
+
+    @contextlib.contextmanager
+    def own_browser(self, **experimental):
+        """A browser with these options for a while; with none, the class's."""
+        self.driver, stop = start_chromium(**experimental) if experimental else (type(self).driver, lambda: None)
+        try:
+            yield
+        finally:
+            stop()
+            del self.driver
 
     def js(self, script, *args):
         return self.driver.execute_script(script, *args)

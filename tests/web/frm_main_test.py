@@ -6,21 +6,38 @@ import functools
 import http.server
 import json
 import os
+import re
 import struct
 import threading
 
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.keys import Keys
+from selenium.webdriver.support import expected_conditions
+from selenium.webdriver.support.ui import WebDriverWait
 
 from browser import PageTest
 
 TWIPS_PER_PIXEL = 15
 EN_DASH = '\u2013'
 OCTET_BOXES = ['txt%s%sOctet' % (side, nth) for side in ('From', 'To') for nth in ('First', 'Second', 'Third', 'Fourth')]
+# The text spacing users may set (WCAG 1.4.12), as a user style would.
+TEXT_SPACING = ('* { line-height: 1.5 !important; letter-spacing: 0.12em !important; '
+                'word-spacing: 0.16em !important; } p { margin-bottom: 2em !important; }')
+PHONE = {'deviceMetrics': {'width': 360, 'height': 740, 'pixelRatio': 3, 'touch': True}}
 
 
-def pixels(twips):
-    return (twips + TWIPS_PER_PIXEL // 2) // TWIPS_PER_PIXEL
+def pixels(twips, dpi=96):
+    return (twips * dpi + 720) // 1440
+
+
+def contrast(a, b):
+    """The contrast ratio of two CSS rgb() colours."""
+    def luminance(css):
+        c = [int(v) / 255 for v in re.findall(r'\d+', css)[:3]]
+        c = [v / 12.92 if v <= 0.04045 else ((v + 0.055) / 1.055) ** 2.4 for v in c]
+        return 0.2126 * c[0] + 0.7152 * c[1] + 0.0722 * c[2]
+    light, dark = sorted((luminance(a), luminance(b)), reverse=True)
+    return (light + 0.05) / (dark + 0.05)
 
 
 class FrmMainTest(PageTest):
@@ -67,7 +84,8 @@ class FrmMainTest(PageTest):
                       r.height], caption: box ? e.value : e.textContent, faces: s.fontFamily.split(', '),
                       size: s.fontSize, weight: s.fontWeight, back: s.backgroundColor, colour: s.color,
                       align: s.textAlign, fits: e.scrollWidth <= e.clientWidth && e.scrollHeight <= e.clientHeight,
-                      input: box ? [e.maxLength, e.spellcheck, e.getAttribute('autocomplete')] : null}""",
+                      input: box ? [e.maxLength, e.spellcheck, e.getAttribute('autocomplete'), e.inputMode,
+                        e.enterKeyHint] : null}""",
                               row['name'], *client[:2])
                 got['faces'] = [face.strip('"') for face in got['faces']]
                 # Black text on the fixed back colours; captions whole in the faces actually used.
@@ -76,7 +94,7 @@ class FrmMainTest(PageTest):
                     'faces': row['faces'] + ['sans-serif'], 'size': '%gpx' % (row['points'] * 96 / 72),
                     'weight': str(row['weight']), 'back': 'rgb(%d, %d, %d)' % tuple(row['back']),
                     'colour': 'rgb(0, 0, 0)', 'align': 'center' if row['centred'] else 'left', 'fits': True,
-                    'input': [row['max_length'], False, 'off'] if row['tag'] == 'input' else None},
+                    'input': [row['max_length'], False, 'off', 'decimal', 'go'] if row['tag'] == 'input' else None},
                     'the element realises its row of the table')
                 if row['accessible_name']:
                     self.assertIn(row['accessible_name'], ax_names, 'accessible name')
@@ -84,9 +102,11 @@ class FrmMainTest(PageTest):
     def test_colours_follow_the_scheme_and_forced_colours_take_over(self):
         def colours():
             return self.js("""var page = getComputedStyle(document.documentElement).backgroundColor;
-                return Array.from(document.querySelectorAll('#frmMain > *'), e => {
-                  var s = getComputedStyle(e); return [e.id, page, s.backgroundColor, s.color]; });""")
-        schemes = [  # the light scheme is the one every other test runs under
+                return Array.from(document.querySelectorAll('#frmMain label, #frmMain input, #frmMain button'), e => {
+                  var s = getComputedStyle(e);
+                  return [e.id, page, s.backgroundColor, s.color, s.borderTopColor]; });""")
+        schemes = [
+            ('light', [], lambda page, back, text, row: page == 'rgb(255, 255, 255)'),  # as every other test runs
             ('dark', [{'name': 'prefers-color-scheme', 'value': 'dark'}],
              lambda page, back, text, row: page != 'rgb(255, 255, 255)' and
              (back, text) == ('rgb(%d, %d, %d)' % tuple(row['back']), 'rgb(0, 0, 0)')),
@@ -97,9 +117,11 @@ class FrmMainTest(PageTest):
         for name, features, holds in schemes:
             with self.subTest(name):
                 self.driver.execute_cdp_cmd('Emulation.setEmulatedMedia', {'features': features})
-                for control, page, back, text in colours():
+                for control, page, back, text, edge in colours():
                     self.assertTrue(holds(page, back, text, self.controls[control]),
                                     '%s: %s on %s, page %s' % (control, text, back, page))
+                    if name != 'forced_dark' and self.controls[control]['tag'] == 'input':
+                        self.assertGreaterEqual(contrast(edge, page), 3, '%s: edge %s, page %s' % (control, edge, page))
         self.driver.execute_cdp_cmd('Emulation.setEmulatedMedia', {'features': []})
 
     def test_dots_tab_and_enter_give_the_mask(self):
@@ -228,16 +250,24 @@ class FrmMainTest(PageTest):
 
     def test_txt_subnet_describes_its_network_until_edited_or_a_message(self):
         def description():
-            tip, aria = self.js("var e = document.getElementById('txtSubnet');"
-                                "return [e.title, e.getAttribute('aria-description') || '']")
+            tip, aria, shown, below = self.js("""var e = document.getElementById('txtSubnet'),
+                d = document.getElementById('lblSubnetDescription');
+                return [e.title, e.getAttribute('aria-description') || '', d.hidden ? '' : d.textContent,
+                  d.getBoundingClientRect().top > e.getBoundingClientRect().bottom]""")
             self.assertEqual(aria, tip, 'accessible description and tooltip differ')
             read = [d for role, name, d in self.ax_nodes() if name == 'Subnet mask']
             self.assertEqual(read, [tip], 'what a screen reader reads')
+            self.assertEqual(shown, tip if self.focused() == 'txtSubnet' else '', 'shown while txtSubnet has the focus')
+            self.assertTrue(below or not shown, 'shown below txtSubnet, as its tooltip')
             return tip
+        network = '192.168.10.0/23: 192.168.10.0 to 192.168.11.255, 512 addresses'
         self.set_boxes('192.168.10.7|192.168.11.200')
         self.press()
-        self.assertEqual(description(), '192.168.10.0/23: 192.168.10.0 to 192.168.11.255, 512 addresses',
-                         'after a press')
+        self.assertEqual(description(), network, 'after a press')
+        self.element('txtSubnet').click()  # as a tap does
+        self.assertEqual(description(), network, 'focused')
+        self.press()
+        self.assertEqual(description(), network, 'the focus gone to the button')
         self.element('txtSubnet').send_keys('x')
         self.assertEqual(description(), '', 'after a hand edit of txtSubnet')
         self.press()
@@ -246,6 +276,105 @@ class FrmMainTest(PageTest):
         ActionChains(self.driver).send_keys(Keys.ENTER).perform()
         self.assertEqual(description(), '', 'after a message')
         self.assertEqual(self.value('txtSubnet'), '255.255.254.0', 'a message leaves txtSubnet as it was')
+
+    def test_each_press_is_said_by_the_status_region_without_moving_the_focus(self):
+        self.assertEqual(self.js("""var e = document.getElementById('lblStatus'), r = e.getBoundingClientRect();
+            return [e.getAttribute('role'), e.getAttribute('aria-live'), e.getAttribute('aria-atomic'), e.textContent,
+              r.width * r.height <= 1, getComputedStyle(e).display]"""),
+            ['status', 'polite', 'true', '', True, 'block'], 'a polite, atomic status region from the start, unseen')
+        said = 'Subnet mask 255.255.252.0. 10.0.0.0/22: 10.0.0.0 to 10.0.3.255, 1,024 addresses'
+        ActionChains(self.driver).send_keys('10.0.0.1', Keys.TAB, '10.0.3.5').perform()
+        for press, expected in [('first', said), ('same_again', said + '\u00a0')]:
+            with self.subTest(press):
+                ActionChains(self.driver).send_keys(Keys.ENTER).perform()
+                text = WebDriverWait(self.driver, 2).until(
+                    lambda d: d.execute_script("return document.getElementById('lblStatus').textContent"),
+                    'nothing said')
+                self.assertEqual(text, expected, 'what the region says')
+                self.assertEqual(self.focus_and_caret(), 'txtToFourthOctet end', 'focus unmoved, nothing selected')
+
+    def test_reading_order_and_address_groups_as_a_screen_reader_walks_them(self):
+        nodes = {n['nodeId']: n for n in self.driver.execute_cdp_cmd('Accessibility.getFullAXTree', {})['nodes']}
+
+        def walk(node, parent_role=''):
+            role, name = node['role']['value'], node.get('name', {}).get('value', '')
+            read = [(role, name)] if role in ('group', 'textbox', 'button') or \
+                (role == 'StaticText' and parent_role == 'LabelText') else []
+            return read + [r for child in node.get('childIds', []) if child in nodes
+                           for r in walk(nodes[child], role)]
+        main = next(n for n in nodes.values() if n['role']['value'] == 'main')
+        expected = []
+        for name in self.table['reading_order']:
+            row = self.controls[name]
+            if name.endswith('FirstOctet'):  # the group of an address's boxes, named by its label
+                expected.append(('group', self.controls['Label1' if 'From' in name else 'Label2']['caption']))
+            expected.append(('StaticText', row['caption']) if row['tag'] == 'label' else
+                            ({'input': 'textbox'}.get(row['tag'], row['tag']), row['accessible_name']))
+        self.assertEqual(walk(main), expected, 'the page read in the table\'s reading order')
+
+    def test_the_window_grows_as_a_whole_until_every_caption_fits(self):
+        def state():
+            return self.js("""var w = document.getElementById('frmMain').getBoundingClientRect();
+                var all = Array.from(document.querySelectorAll('#frmMain label, #frmMain input, #frmMain button'));
+                return {window: w.width, page: document.documentElement.clientWidth,
+                  sideways: document.documentElement.scrollWidth > document.documentElement.clientWidth,
+                  cut: all.filter(e => e.tagName != 'INPUT' &&
+                    (e.scrollWidth > e.clientWidth || e.scrollHeight > e.clientHeight)).map(e => e.id),
+                  smallest: Math.min(...all.map(e => parseFloat(getComputedStyle(e).fontSize))),
+                  rects: Object.fromEntries(all.map(e => { var r = e.getBoundingClientRect();
+                    return [e.id, [r.x - w.x, r.y - w.y, r.width, r.height]]; }))}""")
+
+        def dpi(rects):  # the one DPI every rectangle is drawn at, or None
+            return next((d for d in range(96, 385) if all(rects[name] == [pixels(t, d) for t in row['rect']]
+                                                          for name, row in self.controls.items())), None)
+        rows = [  # name, Chromium's options, a user style, what must hold
+            ('minimum_font_16px', {'prefs': {'webkit.webprefs.minimum_font_size': 16}}, None,
+             lambda s, d: d > 96 and s['smallest'] == 16),
+            ('text_spacing_after_load', {}, TEXT_SPACING, lambda s, d: d > 96),
+            ('phone', {'mobileEmulation': PHONE}, None,
+             lambda s, d: s['page'] - 3 <= s['window'] <= s['page'] and s['smallest'] >= 12),
+        ]
+        for name, options, style, holds in rows:
+            with self.subTest(name), self.own_browser(**options):
+                self.open()
+                if style:
+                    self.driver.execute_cdp_cmd('DOM.enable', {})
+                    self.driver.execute_cdp_cmd('CSS.enable', {})
+                    frame = self.driver.execute_cdp_cmd('Page.getFrameTree', {})['frameTree']['frame']['id']
+                    sheet = self.driver.execute_cdp_cmd('CSS.createStyleSheet', {'frameId': frame})['styleSheetId']
+                    self.driver.execute_cdp_cmd('CSS.setStyleSheetText', {'styleSheetId': sheet, 'text': style})
+                    WebDriverWait(self.driver, 2).until(lambda d: not state()['cut'], 'laid out anew')
+                got = state()
+                self.assertEqual((got['cut'], got['sideways']), ([], False), 'every caption whole, no sideways scroll')
+                self.assertTrue(holds(got, dpi(got['rects'])), 'size and text: %s' % got)
+
+    def test_older_browsers_still_show_messages_or_say_why_the_page_cannot_run(self):
+        with open(os.environ['MORVANA_PAGE'], encoding='utf-8') as f:  # 'wasm-unsafe-eval' out of its policy
+            old_policy = 'data:text/html;base64,' + base64.b64encode(
+                f.read().replace(" 'wasm-unsafe-eval'", '', 1).encode('utf-8')).decode('ascii')
+        rows = [  # name, run before the page, the page, why it cannot run (None: it runs)
+            ('no_show_modal', 'delete HTMLDialogElement.prototype.showModal', None, None),
+            ('no_webassembly', 'delete window.WebAssembly', None, 'it has no WebAssembly'),
+            ('policy_without_wasm_unsafe_eval', '', old_policy, 'security policy'),
+        ]
+        for name, before, url, why in rows:
+            with self.subTest(name):
+                script = self.driver.execute_cdp_cmd('Page.addScriptToEvaluateOnNewDocument', {'source': before})
+                try:
+                    self.driver.get(url or 'file://' + os.environ['MORVANA_PAGE'])
+                finally:
+                    self.driver.execute_cdp_cmd('Page.removeScriptToEvaluateOnNewDocument', script)
+                if why:
+                    said = WebDriverWait(self.driver, 5).until(lambda d: d.execute_script(
+                        "var p = document.getElementById('msgCannotRun'); return p && p.textContent"), 'blank')
+                    self.assertTrue(said.startswith('Morvana cannot run in this browser: ') and why in said, said)
+                    continue
+                self.wait_ready()
+                self.element('txtFromFirstOctet').send_keys(Keys.ENTER)
+                alert = WebDriverWait(self.driver, 2).until(expected_conditions.alert_is_present(), 'no message')
+                self.assertEqual(alert.text, "Please enter 'From' first octet.", 'the browser\'s own message box')
+                alert.accept()
+                self.assertEqual(self.focused(), 'txtFromFirstOctet', 'the focus where it was')
 
 
 class QuietHandler(http.server.SimpleHTTPRequestHandler):

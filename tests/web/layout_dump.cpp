@@ -47,8 +47,14 @@ int main() {
   namespace layout = morvana::layout;
   std::string rows;
   for (const Control& control : layout::kControls) rows += (rows.empty() ? "" : ",\n  ") + Row(control);
-  std::printf("{\"title\": %s, \"window\": %s, \"client\": [%d, %d],\n \"controls\": [\n  %s]}\n",
-              Json(layout::kApplicationTitle).c_str(), Json(layout::kWindowName).c_str(),
-              layout::kClientWidthTwips, layout::kClientHeightTwips, rows.c_str());
+  std::string order;
+  for (const layout::ControlId id : layout::kReadingOrder) {
+    order += (order.empty() ? "" : ", ") + Json(layout::ControlFor(id).name);
+  }
+  std::printf(
+      "{\"title\": %s, \"window\": %s, \"client\": [%d, %d], \"reading_order\": [%s],\n"
+      " \"controls\": [\n  %s]}\n",
+      Json(layout::kApplicationTitle).c_str(), Json(layout::kWindowName).c_str(), layout::kClientWidthTwips,
+      layout::kClientHeightTwips, order.c_str(), rows.c_str());
   return 0;
 }

@@ -16,12 +16,18 @@ void morvana_set_property(const char* id, int id_size, const char* name, int nam
                           int value_size);
 int morvana_property(const char* id, int id_size, const char* name, int name_size);
 int morvana_number_property(const char* id, int id_size, const char* name, int name_size);
+void morvana_set_property_later(const char* id, int id_size, const char* name, int name_size,
+                                const char* value, int value_size, int delay_ms);
+int morvana_has_method(const char* id, int id_size, const char* method, int method_size);
 void morvana_caret_to_end(const char* id, int id_size);
 void morvana_call(const char* id, int id_size, const char* method, int method_size);
 void morvana_set_document_title(const char* title, int size);
+void morvana_alert(const char* text, int size);
+int morvana_screen_property(const char* name, int size);
 int morvana_active_id();
 void morvana_mark(const char* name, int size);
 void morvana_listen(const char* id, int id_size, const char* type, int type_size, int route);
+void morvana_observe_size(const char* id, int id_size, int route);
 int morvana_event_string(const char* name, int size);
 int morvana_event_flag(const char* name, int size);
 int morvana_event_plain_text();
@@ -74,6 +80,15 @@ int NumberProperty(Element element, std::string_view name) {
   return morvana_number_property(element.id.data(), Size(element.id), name.data(), Size(name));
 }
 
+void SetPropertyLater(Element element, std::string_view name, std::string_view value, int delay_ms) {
+  morvana_set_property_later(element.id.data(), Size(element.id), name.data(), Size(name), value.data(),
+                             Size(value), delay_ms);
+}
+
+bool HasMethod(Element element, std::string_view method) {
+  return morvana_has_method(element.id.data(), Size(element.id), method.data(), Size(method)) != 0;
+}
+
 void Call(Element element, std::string_view method) {
   morvana_call(element.id.data(), Size(element.id), method.data(), Size(method));
 }
@@ -86,6 +101,14 @@ void SetDocumentTitle(std::string_view title) {
   morvana_set_document_title(title.data(), Size(title));
 }
 
+void Alert(std::string_view text) {
+  morvana_alert(text.data(), Size(text));
+}
+
+int ScreenProperty(std::string_view name) {
+  return morvana_screen_property(name.data(), Size(name));
+}
+
 std::string ActiveElementId() {
   return TakeText(morvana_active_id());
 }
@@ -96,6 +119,10 @@ void Mark(std::string_view name) {
 
 void Listen(Element element, std::string_view type, int route) {
   morvana_listen(element.id.data(), Size(element.id), type.data(), Size(type), route);
+}
+
+void ObserveSize(Element element, int route) {
+  morvana_observe_size(element.id.data(), Size(element.id), route);
 }
 
 std::string EventString(std::string_view name) {

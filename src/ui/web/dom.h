@@ -26,11 +26,20 @@ void RemoveAttribute(Element element, std::string_view name);
 void SetProperty(Element element, std::string_view name, std::string_view value);
 [[nodiscard]] std::string Property(Element element, std::string_view name);
 [[nodiscard]] int NumberProperty(Element element, std::string_view name);
+// Sets a property after `delay_ms`; a later call for the same element
+// replaces one still waiting.
+void SetPropertyLater(Element element, std::string_view name, std::string_view value, int delay_ms);
+// Whether the element has the method: older browsers lack some (showModal).
+[[nodiscard]] bool HasMethod(Element element, std::string_view method);
 // Calls a method without arguments: focus, select, showModal, close.
 void Call(Element element, std::string_view method);
 void PutCaretAtEnd(Element element);
 
 void SetDocumentTitle(std::string_view title);
+// The browser's own modal message box.
+void Alert(std::string_view text);
+// A property of the screen the page shows on, in CSS pixels: width, height.
+[[nodiscard]] int ScreenProperty(std::string_view name);
 // The id of the element with the keyboard focus; empty when none has it.
 [[nodiscard]] std::string ActiveElementId();
 // A performance mark, for tools that time the page.
@@ -38,6 +47,9 @@ void Mark(std::string_view name);
 
 // Every `type` event on the element is routed to morvana_route(route).
 void Listen(Element element, std::string_view type, int route);
+// Every change of the element's size is routed to morvana_route(route), and
+// its first layout too. Does nothing where the browser cannot observe sizes.
+void ObserveSize(Element element, int route);
 
 // What the event being routed carries: a string or a flag property (key,
 // inputType, data; ctrlKey, isComposing), and the plain text of a paste or

@@ -60,6 +60,20 @@ mergeInto(LibraryManager.library, {
     return morvanaElement(id, idSize)[UTF8ToString(name, nameSize)];
   },
 
+  morvana_set_property_later__deps: ['$morvana', '$morvanaElement'],
+  morvana_set_property_later: function(id, idSize, name, nameSize, value, valueSize, delay) {
+    var element = morvanaElement(id, idSize), key = UTF8ToString(name, nameSize);
+    var text = UTF8ToString(value, valueSize);
+    morvana.timers = morvana.timers || new Map();
+    clearTimeout(morvana.timers.get(element));
+    morvana.timers.set(element, setTimeout(function() { element[key] = text; }, delay));
+  },
+
+  morvana_has_method__deps: ['$morvanaElement'],
+  morvana_has_method: function(id, idSize, method, methodSize) {
+    return typeof morvanaElement(id, idSize)[UTF8ToString(method, methodSize)] == 'function' ? 1 : 0;
+  },
+
   morvana_caret_to_end__deps: ['$morvanaElement'],
   morvana_caret_to_end: function(id, idSize) {
     var element = morvanaElement(id, idSize);
@@ -73,6 +87,14 @@ mergeInto(LibraryManager.library, {
 
   morvana_set_document_title: function(title, size) {
     document.title = UTF8ToString(title, size);
+  },
+
+  morvana_alert: function(text, size) {
+    alert(UTF8ToString(text, size));
+  },
+
+  morvana_screen_property: function(name, size) {
+    return screen[UTF8ToString(name, size)];
   },
 
   morvana_active_id__deps: ['$morvanaHold'],
@@ -90,6 +112,15 @@ mergeInto(LibraryManager.library, {
       morvana.event = event;
       if (_morvana_route(route)) event.preventDefault();
     });
+  },
+
+  morvana_observe_size__deps: ['$morvana', '$morvanaElement'],
+  morvana_observe_size: function(id, idSize, route) {
+    if (typeof ResizeObserver != 'function') return;
+    new ResizeObserver(function() {
+      morvana.event = null;
+      _morvana_route(route);
+    }).observe(morvanaElement(id, idSize));
   },
 
   // What the event being routed carries.

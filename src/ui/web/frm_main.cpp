@@ -1,22 +1,42 @@
 #include "ui/web/frm_main.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <optional>
 
+#include "ui/control_colours.h"
 #include "ui/look_alike_faces.h"
 
 namespace morvana {
 namespace {
 
 // The layout is drawn at 96 DPI, where a CSS pixel is 15 twips; the browser's
-// zoom enlarges it on top.
+// zoom enlarges it on top. It grows as at a higher DPI on a phone's small
+// screen, and where the user's text size or spacing would cut a caption.
 constexpr int kLayoutDpi = 96;
+constexpr int kMaxDpi = 4 * kLayoutDpi;
+// Phones' screens are narrower than this on their short side; desktops' and
+// tablets' are not.
+constexpr int kSmallScreenPixels = 480;
 
+// Some screen readers miss a live region's change made in the same task as
+// the press, so its text comes a moment after it was emptied.
+constexpr int kAnnounceDelayMs = 100;
+
+// A tooltip's distance below its control: two pixels at 96 DPI.
+constexpr int kTooltipGapTwips = 30;
+
+// Routes beyond the table's rows: the message box, then the page itself.
 constexpr int kMessageBoxRow = layout::kControlCount;
+constexpr int kPageRow = kMessageBoxRow + 1;
 
-std::string Pixels(int twips) {
-  return std::to_string(layout::TwipsToPixels(twips, kLayoutDpi)) + "px";
+std::string Px(int pixels) {
+  return std::to_string(pixels) + "px";
+}
+
+std::string Pixels(int twips, int dpi) {
+  return Px(layout::TwipsToPixels(twips, dpi));
 }
 
 // 8.25 -> "8.25pt"
@@ -40,6 +60,12 @@ std::string CssFontFamily(const layout::Font& font) {
     family += ", \"" + std::string(face) + "\"";
   }
   return family + ", sans-serif";
+}
+
+// The table's font at a DPI, as "font-family: ...; font-size: ...; font-weight: ...".
+std::string CssFont(const layout::Font& font, int dpi) {
+  return "font-family: " + CssFontFamily(font) + "; font-size: " + Points(font.points * dpi / kLayoutDpi) +
+         "; font-weight: " + std::to_string(font.weight);
 }
 
 std::string_view TagFor(layout::ControlKind kind) {
@@ -74,15 +100,33 @@ FrmMain::FrmMain() {
   // client area does; the controls keep their own colours on it.
   dom::SetStyles(dom::kRoot, "color-scheme: light dark; background-color: Canvas");
 
+  // In reading order, which screen readers follow: the order of the elements
+  // on the page. Tab and Shift+Tab follow it too, and the focusable controls
+  // keep their tab order in it. The four boxes of an address sit in a group
+  // named by its label; the group itself takes no room.
   dom::Create("main", frmMain.id, dom::kRoot);
-  dom::SetStyles(frmMain, "position: absolute; left: 0; top: 0; overflow: hidden; width: " +
-                              Pixels(layout::kClientWidthTwips) +
-                              "; height: " + Pixels(layout::kClientHeightTwips));
-
-  // In tab order, which the browser's Tab and Shift+Tab follow: the order of
-  // the elements on the page.
-  for (const layout::Control* control : layout::TabOrder()) CreateControl(*control);
+  for (const layout::ControlId id : layout::kReadingOrder) {
+    const std::optional<OctetBoxRef> box = layout::OctetBoxOf(id);
+    if (!box) {
+      CreateControl(layout::ControlFor(id), frmMain);
+      continue;
+    }
+    const dom::Element group = box->side == AddressSide::From ? fraFromAddress : fraToAddress;
+    if (box->position == OctetPosition::First) {
+      dom::Create("div", group.id, frmMain);
+      dom::SetAttribute(group, "role", "group");
+      dom::SetAttribute(group, "aria-labelledby", layout::ControlFor(layout::AddressLabel(box->side)).name);
+    }
+    CreateControl(layout::ControlFor(id), group);
+  }
+  CreateAidsAround();
   CreateMessageBox();
+
+  FitToScreen();
+  // Then again for a turned phone, a resized window, or text that the user
+  // makes larger or wider later.
+  dom::ObserveSize(dom::kRoot, Route(kPageRow, EventKind::Resize));
+  dom::ObserveSize(lblTextProbe, Route(kPageRow, EventKind::Resize));
 
   dom::Call(txtFromFirstOctet, "focus");
   dom::Mark("ready");
@@ -105,6 +149,10 @@ void FrmMain::SetSubnetText(std::string_view text) {
 }
 
 void FrmMain::ShowMessage(std::string_view text) {
+  if (!has_modal_dialog_) {
+    dom::Alert(text);  // modal too, and it waits
+    return;
+  }
   // A page cannot wait for the user, so this returns while the box is still
   // open; the presenter makes the message the last thing a press does.
   // Meanwhile the rest of the page is inert under the modal dialog and takes
@@ -138,34 +186,31 @@ void FrmMain::DescribeSubnet(std::string_view description) {
   dom::SetAttribute(txtSubnet, "aria-description", description);
 }
 
-void FrmMain::ShowSubnetDescription(std::string_view /*description*/) {}
+void FrmMain::ShowSubnetDescription(std::string_view description) {
+  dom::SetProperty(lblSubnetDescription, "textContent", description);
+  if (description.empty()) {
+    dom::SetAttribute(lblSubnetDescription, "hidden", "");
+  } else {
+    dom::RemoveAttribute(lblSubnetDescription, "hidden");
+  }
+}
 
-void FrmMain::Announce(std::string_view /*text*/) {}
+// The status region says each text it is given, a moment after it was
+// emptied. The presenter makes consecutive texts differ: screen readers skip
+// a text equal to the last one they said, emptied in between or not.
+void FrmMain::Announce(std::string_view text) {
+  dom::SetProperty(lblStatus, "textContent", "");
+  dom::SetPropertyLater(lblStatus, "textContent", text, kAnnounceDelayMs);
+}
 
-void FrmMain::CreateControl(const layout::Control& control) {
-  const dom::Element element = dom::Create(TagFor(control.kind), control.name, frmMain);
-  // The back colours are fixed whatever the colour scheme, so the text is
-  // too: light text from a dark scheme would vanish on them. Under forced
-  // colours the browser puts the system's colours on both.
-  std::string css =
-      "position: absolute; box-sizing: border-box; margin: 0; left: " + Pixels(control.rect.left) +
-      "; top: " + Pixels(control.rect.top) + "; width: " + Pixels(control.rect.width) +
-      "; height: " + Pixels(control.rect.height) + "; font-family: " + CssFontFamily(*control.font) +
-      "; font-size: " + Points(control.font->points) +
-      "; font-weight: " + std::to_string(control.font->weight) +
-      "; text-align: " + (control.align == layout::TextAlign::Centre ? "center" : "left") +
-      "; background-color: " + CssColour(control.back) + "; color: black; ";
-
+void FrmMain::CreateControl(const layout::Control& control, dom::Element parent) {
+  const dom::Element element = dom::Create(TagFor(control.kind), control.name, parent);
   const auto row = static_cast<int>(layout::RowOf(control.id));
   switch (control.kind) {
     case layout::ControlKind::Label:
-      // Labels lie beneath the boxes: Label1 reaches one pixel into
-      // txtFromFirstOctet, and the box is on top there.
-      dom::SetStyles(element, css + "z-index: 0; padding: 0; overflow: hidden");
       dom::SetProperty(element, "textContent", control.caption);
       return;
     case layout::ControlKind::Button:
-      dom::SetStyles(element, css + "z-index: 1; padding: 0");
       dom::SetAttribute(element, "type", "button");
       dom::SetProperty(element, "textContent", control.caption);
       if (control.accessible_name != control.caption) {
@@ -176,14 +221,15 @@ void FrmMain::CreateControl(const layout::Control& control) {
     case layout::ControlKind::TextBox:
       break;
   }
-  // A 15-pixel box has room for one line of its font. Its edge takes the
-  // back colour, so it shows only where forced colours repaint edges.
-  dom::SetStyles(element, css + "z-index: 1; padding: 0 1px; border: 1px solid " + CssColour(control.back));
   dom::SetAttribute(element, "type", "text");
   dom::SetAttribute(element, "maxlength", std::to_string(control.max_length));
   dom::SetAttribute(element, "spellcheck", "false");
   dom::SetAttribute(element, "autocomplete", "off");
   dom::SetAttribute(element, "aria-label", control.accessible_name);
+  // On-screen keyboards: digits with the '.' that moves on, and Enter
+  // reading as "go", which presses the button.
+  dom::SetAttribute(element, "inputmode", "decimal");
+  dom::SetAttribute(element, "enterkeyhint", "go");
   Listen(element, "keydown", row, EventKind::KeyDown);
   if (layout::OctetBoxOf(control.id)) {
     Listen(element, "beforeinput", row, EventKind::BeforeInput);
@@ -191,7 +237,146 @@ void FrmMain::CreateControl(const layout::Control& control) {
     Listen(element, "drop", row, EventKind::Drop);
   } else {
     Listen(element, "input", row, EventKind::Input);
+    Listen(element, "focus", row, EventKind::Focus);  // a tap focuses it too
+    Listen(element, "blur", row, EventKind::Blur);
   }
+}
+
+// After the window on the page: the status region, which must be there
+// before its first text for screen readers to follow it; txtSubnet's
+// description as shown, which screen readers have from txtSubnet already;
+// and the probe.
+void FrmMain::CreateAidsAround() {
+  dom::Create("div", lblStatus.id, dom::kRoot);
+  dom::SetAttribute(lblStatus, "role", "status");
+  dom::SetAttribute(lblStatus, "aria-live", "polite");
+  dom::SetAttribute(lblStatus, "aria-atomic", "true");
+  // Unseen but in the page: a region out of the layout is out of screen
+  // readers' reach too.
+  dom::SetStyles(lblStatus,
+                 "position: absolute; left: 0; top: 0; width: 1px; height: 1px; overflow: hidden; "
+                 "clip-path: inset(50%); white-space: nowrap");
+  dom::Create("div", lblSubnetDescription.id, dom::kRoot);
+  dom::SetAttribute(lblSubnetDescription, "aria-hidden", "true");
+  dom::SetAttribute(lblSubnetDescription, "hidden", "");
+  dom::Create("div", lblTextProbe.id, dom::kRoot);
+  dom::SetAttribute(lblTextProbe, "aria-hidden", "true");
+  dom::SetProperty(lblTextProbe, "textContent", layout::ControlFor(layout::ControlId::Label3).caption);
+}
+
+// The window at its size on this screen, grown as at a higher DPI until
+// every caption fits the user's text size and spacing. The text keeps its
+// size, which is the user's already; only the rectangles grow: a line
+// height the user set in proportion to the text would never fit otherwise.
+void FrmMain::FitToScreen() {
+  const int text_dpi = ScreenDpi();
+  int cut = 0;  // the largest DPI seen to cut a caption
+  int dpi = text_dpi;
+  for (;;) {
+    LayOut({text_dpi, dpi});
+    const double overflow = CaptionOverflow();
+    if (overflow <= 1 || dpi >= kMaxDpi) break;
+    cut = dpi;
+    dpi = std::min(kMaxDpi, std::max(dpi + 1, static_cast<int>(std::ceil(dpi * overflow))));
+  }
+  if (cut == 0) return;
+  // Growing by the overflow overshoots where a wider caption wraps into
+  // fewer lines: settle on the smallest DPI that fits.
+  int fits = dpi;
+  while (fits - cut > 1) {
+    const int middle = cut + (fits - cut) / 2;
+    LayOut({text_dpi, middle});
+    (CaptionOverflow() > 1 ? cut : fits) = middle;
+  }
+  LayOut({text_dpi, fits});
+}
+
+// On a phone's small screen the window grows to fill the page's width, or
+// its height when the phone is turned, as the phone's own DPI would have
+// it. Elsewhere it keeps its size at 96 DPI, however narrow the page.
+int FrmMain::ScreenDpi() {
+  if (std::min(dom::ScreenProperty("width"), dom::ScreenProperty("height")) >= kSmallScreenPixels) {
+    return kLayoutDpi;
+  }
+  const int width = dom::NumberProperty(dom::kRoot, "clientWidth");
+  const int height = dom::NumberProperty(dom::kRoot, "clientHeight");
+  int dpi = kLayoutDpi;
+  while (dpi < kMaxDpi && layout::TwipsToPixels(layout::kClientWidthTwips, dpi + 1) <= width &&
+         layout::TwipsToPixels(layout::kClientHeightTwips, dpi + 1) <= height) {
+    ++dpi;
+  }
+  return dpi;
+}
+
+void FrmMain::LayOut(Resolution resolution) {
+  const int dpi = resolution.layout_dpi;
+  dom::SetStyles(frmMain, "position: absolute; left: 0; top: 0; overflow: hidden; width: " +
+                              Pixels(layout::kClientWidthTwips, dpi) +
+                              "; height: " + Pixels(layout::kClientHeightTwips, dpi));
+  for (const layout::Control& control : layout::kControls) StyleControl(control, resolution);
+
+  // Two pixels below txtSubnet's left end, where a tooltip shows below the
+  // pointer; it wraps rather than reach past the page's width.
+  const layout::TwipsRect& subnet = layout::ControlFor(layout::ControlId::txtSubnet).rect;
+  const int left = layout::TwipsToPixels(subnet.left, dpi);
+  const int gap = layout::TwipsToPixels(kTooltipGapTwips, dpi);
+  const int room = std::max(dom::NumberProperty(dom::kRoot, "clientWidth") - left - gap,
+                            layout::TwipsToPixels(subnet.width, dpi));
+  dom::SetStyles(lblSubnetDescription,
+                 "position: absolute; z-index: 2; box-sizing: border-box; margin: 0; left: " + Px(left) +
+                     "; top: " + Px(layout::TwipsToPixels(subnet.top + subnet.height, dpi) + gap) +
+                     "; max-width: " + Px(room) +
+                     "; padding: 1px 3px; border: 1px solid InfoText; background-color: InfoBackground; "
+                     "color: InfoText; " +
+                     CssFont(layout::kBoxFont, resolution.text_dpi));
+  dom::SetStyles(lblTextProbe,
+                 "position: absolute; left: 0; top: 0; visibility: hidden; white-space: nowrap; " +
+                     CssFont(layout::kLabelFont, resolution.text_dpi));
+}
+
+void FrmMain::StyleControl(const layout::Control& control, Resolution resolution) {
+  const int dpi = resolution.layout_dpi;
+  // The back colours are fixed whatever the colour scheme, so the text is
+  // too: light text from a dark scheme would vanish on them. Under forced
+  // colours the browser puts the system's colours on both.
+  std::string css =
+      "position: absolute; box-sizing: border-box; margin: 0; left: " + Pixels(control.rect.left, dpi) +
+      "; top: " + Pixels(control.rect.top, dpi) + "; width: " + Pixels(control.rect.width, dpi) +
+      "; height: " + Pixels(control.rect.height, dpi) + "; " + CssFont(*control.font, resolution.text_dpi) +
+      "; text-align: " + (control.align == layout::TextAlign::Centre ? "center" : "left") +
+      "; background-color: " + CssColour(control.back) + "; color: black; ";
+  switch (control.kind) {
+    case layout::ControlKind::Label:
+      // Labels lie beneath the boxes: Label1 reaches one pixel into
+      // txtFromFirstOctet, and the box is on top there.
+      css += "z-index: 0; padding: 0; overflow: hidden";
+      break;
+    case layout::ControlKind::Button:
+      css += "z-index: 1; padding: 0";
+      break;
+    case layout::ControlKind::TextBox:
+      // A 15-pixel box has room for one line of its font. Its edge, as
+      // Windows draws around an edit box, stands out 3:1 from the page's
+      // light and dark window colours alike.
+      css += "z-index: 1; padding: 0 1px; border: 1px solid " + CssColour(kEdgeGrey);
+      break;
+  }
+  dom::SetStyles(ElementFor(control.id), css);
+}
+
+// How much the most cut caption needs its control to grow: at most 1 when
+// every caption fits.
+double FrmMain::CaptionOverflow() const {
+  double overflow = 0;
+  for (const layout::Control& control : layout::kControls) {
+    if (control.kind == layout::ControlKind::TextBox) continue;
+    const dom::Element element = ElementFor(control.id);
+    const int width = std::max(1, dom::NumberProperty(element, "clientWidth"));
+    const int height = std::max(1, dom::NumberProperty(element, "clientHeight"));
+    overflow = std::max({overflow, static_cast<double>(dom::NumberProperty(element, "scrollWidth")) / width,
+                         static_cast<double>(dom::NumberProperty(element, "scrollHeight")) / height});
+  }
+  return overflow;
 }
 
 void FrmMain::CreateMessageBox() {
@@ -217,12 +402,19 @@ void FrmMain::CreateMessageBox() {
   Listen(cmdMessageOK, "click", kMessageBoxRow, EventKind::Click);
   Listen(dlgMessage, "close", kMessageBoxRow, EventKind::Close);
   Listen(dlgMessage, "mousedown", kMessageBoxRow, EventKind::MouseDown);
+  // A browser that does not know <dialog> would show it on the page.
+  has_modal_dialog_ = dom::HasMethod(dlgMessage, "showModal");
+  if (!has_modal_dialog_) dom::SetAttribute(dlgMessage, "hidden", "");
 }
 
-// A route numbers a row of the layout table, or the message box after them,
-// and one kind of event on it.
+// A route numbers a row of the layout table, or the message box or the page
+// after them, and one kind of event on it.
+int FrmMain::Route(int row, EventKind kind) {
+  return row * static_cast<int>(EventKind::Count) + static_cast<int>(kind);
+}
+
 void FrmMain::Listen(dom::Element element, std::string_view type, int row, EventKind kind) {
-  dom::Listen(element, type, row * static_cast<int>(EventKind::Count) + static_cast<int>(kind));
+  dom::Listen(element, type, Route(row, kind));
 }
 
 bool FrmMain::HandleEvent(int route) {
@@ -234,6 +426,10 @@ bool FrmMain::HandleEvent(int route) {
       dom::Call(dom::Element{focus_before_message_}, "focus");
     }
     return kind == EventKind::MouseDown;
+  }
+  if (row == kPageRow) {
+    FitToScreen();
+    return false;
   }
   const layout::Control& control = layout::kControls.at(static_cast<std::size_t>(row));
   switch (kind) {
@@ -252,8 +448,13 @@ bool FrmMain::HandleEvent(int route) {
     case EventKind::Input:
       presenter_.SubnetTextChanged();
       return false;
+    case EventKind::Focus:
+    case EventKind::Blur:
+      presenter_.SubnetFocusChanged(kind == EventKind::Focus);
+      return false;
     case EventKind::Close:
     case EventKind::MouseDown:
+    case EventKind::Resize:
     case EventKind::Count:
       break;
   }

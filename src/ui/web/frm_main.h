@@ -3,12 +3,14 @@
 // frmMain in the browser, Morvana.html's one window. The page realises the
 // layout table (ui/layout.h): a client area <main id="frmMain"> of the
 // table's size holding a <label>, <input> or <button> for each control, at
-// its rectangle, with the control's name as its id; and it provides the three
-// operations of PresentedWindow over those elements. The page's events
-// arrive in HandleEvent and go on to the presenter: a press of
-// cmdCalculateSubnet or Enter in any box, and '.', Backspace, pastes and
-// drops in the octet boxes. What the presenter tells the window is done to
-// the elements.
+// its rectangle, with the control's name as its id, in reading order; the
+// four boxes of each address sit in a group named by its label. It provides
+// the operations of PresentedWindow over those elements, and a polite status
+// region that says each press's result. The page's events arrive in
+// HandleEvent and go on to the presenter: a press of cmdCalculateSubnet or
+// Enter in any box; '.', Backspace, pastes and drops in the octet boxes;
+// txtSubnet's edits and focus. A change of the page's size or of its text's
+// size lays the window out anew (FitToScreen).
 
 #include <string>
 #include <string_view>
@@ -45,10 +47,37 @@ class FrmMain final : public PresentedWindow {
 
  private:
   // Count is last: it counts the kinds before it.
-  enum class EventKind { Click, KeyDown, BeforeInput, Paste, Drop, Input, Close, MouseDown, Count };
+  enum class EventKind {
+    Click,
+    KeyDown,
+    BeforeInput,
+    Paste,
+    Drop,
+    Input,
+    Focus,
+    Blur,
+    Close,
+    MouseDown,
+    Resize,
+    Count
+  };
 
-  void CreateControl(const layout::Control& control);
+  // Sizes as at two DPIs: the text's, and the rectangles', which grow
+  // further where a caption would be cut.
+  struct Resolution {
+    int text_dpi;
+    int layout_dpi;
+  };
+
+  void CreateControl(const layout::Control& control, dom::Element parent);
   void CreateMessageBox();
+  void CreateAidsAround();
+  void FitToScreen();
+  [[nodiscard]] static int ScreenDpi();
+  void LayOut(Resolution resolution);
+  void StyleControl(const layout::Control& control, Resolution resolution);
+  [[nodiscard]] double CaptionOverflow() const;
+  [[nodiscard]] static int Route(int row, EventKind kind);
   void Listen(dom::Element element, std::string_view type, int row, EventKind kind);
   bool HandleKeyDown(const layout::Control& control);
   bool HandleBeforeInput(const layout::Control& control);
@@ -71,6 +100,16 @@ class FrmMain final : public PresentedWindow {
   const dom::Element txtToThirdOctet = ElementFor(layout::ControlId::txtToThirdOctet);
   const dom::Element txtToFourthOctet = ElementFor(layout::ControlId::txtToFourthOctet);
   const dom::Element txtSubnet = ElementFor(layout::ControlId::txtSubnet);
+  // The groups of the four boxes of each address.
+  const dom::Element fraFromAddress{"fraFromAddress"};
+  const dom::Element fraToAddress{"fraToAddress"};
+
+  // The screen reader's status region, and txtSubnet's description shown as
+  // its tooltip while it has the focus.
+  const dom::Element lblStatus{"lblStatus"};
+  const dom::Element lblSubnetDescription{"lblSubnetDescription"};
+  // An unseen caption whose size follows the user's text size and spacing.
+  const dom::Element lblTextProbe{"lblTextProbe"};
 
   // The message box: a modal <dialog> announced as an alert dialog.
   const dom::Element dlgMessage{"dlgMessage"};
@@ -79,6 +118,8 @@ class FrmMain final : public PresentedWindow {
   const dom::Element cmdMessageOK{"cmdMessageOK"};
   // The id of what held the focus when the message box opened.
   std::string focus_before_message_;
+  // Without showModal (older browsers) messages go to the browser's alert.
+  bool has_modal_dialog_ = false;
 
   MainWindowPresenter presenter_{*this};
 };

@@ -13,6 +13,7 @@ Chromes refuse on the main thread for modules over 4 KB.
 """
 import base64
 import hashlib
+import json
 import os
 import struct
 import sys
@@ -47,9 +48,26 @@ def icon_image(ico, size):
     return rows
 
 
+# Where the module cannot run, the page says why in plain text rather than
+# stay blank: the browser has no WebAssembly, or refuses it under the page's
+# policy (one that does not know 'wasm-unsafe-eval'), or it failed to start.
+CANNOT_RUN = 'Morvana cannot run in this browser: '
+NO_WEBASSEMBLY = 'it has no WebAssembly, which Morvana needs.'
+REFUSED_BY_POLICY = ("it refuses WebAssembly, which Morvana needs, under this page's security policy. "
+                     "Browsers that know the policy's 'wasm-unsafe-eval' run it.")
+FAILED = 'its WebAssembly did not start: '
+SAY_WHY = ('function say(why){var p=document.getElementById("msgCannotRun")||'
+           'document.body.appendChild(document.createElement("p"));p.id="msgCannotRun";p.textContent=%s+why}'
+           'addEventListener("securitypolicyviolation",function(e){if(e.blockedURI=="wasm-eval")say(%s)});'
+           'Module.onAbort=function(what){if(!document.getElementById("msgCannotRun"))'
+           'say(typeof WebAssembly=="object"?%s+what:%s)};'
+           % tuple(json.dumps(text) for text in (CANNOT_RUN, REFUSED_BY_POLICY, FAILED, NO_WEBASSEMBLY)))
+
+
 def page(program_js, wasm, icon_png):
     script = ('var Module=(function(s){for(var b=new Uint8Array(s.length),i=0;i<s.length;i++)b[i]=s.charCodeAt(i);'
-              'return{wasmBinary:b}})(atob("%s"));\n%s' % (base64.b64encode(wasm).decode('ascii'), program_js.strip()))
+              'return{wasmBinary:b}})(atob("%s"));\n(function(){%s})();\n%s'
+              % (base64.b64encode(wasm).decode('ascii'), SAY_WHY, program_js.strip()))
     lowered = script.lower()
     if '</script' in lowered or '<!--' in lowered:
         raise SystemExit('make_page.py: the script would end the <script> element early')
