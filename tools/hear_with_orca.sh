@@ -42,7 +42,7 @@ cleanup() {
   [ -z "${ORCA_LOG:-}" ] || cp "$work/orca.log" "$ORCA_LOG"
   rm -rf "$work"
 }
-trap cleanup EXIT
+trap "cleanup 2>/dev/null" EXIT
 trap 'exit 1' HUP INT TERM
 # Each in a process group of its own, so that its children stop with it.
 start() {
@@ -65,13 +65,14 @@ sleep 1
 # the file as soon as it is made, and none is lost when Orca is stopped.
 SPEECHD_CMD=/bin/false start /usr/bin/python3 -c '
 import builtins, runpy, sys
+sys.argv = sys.argv[1:]  # as Orca would see them: orca --debug-file FILE
 real_open = builtins.open
 def line_buffered(file, mode="r", buffering=-1, *args, **kwargs):
     return real_open(file, mode, 1 if file == sys.argv[2] else buffering, *args, **kwargs)
 builtins.open = line_buffered
 runpy.run_path("/usr/bin/orca", run_name="__main__")' orca --debug-file "$work/orca.log" >/dev/null 2>&1
-for _ in $(seq 300); do grep -q "Startup complete" "$work/orca.log" 2>/dev/null && break; sleep 0.1; done
-grep -q "Startup complete" "$work/orca.log" 2>/dev/null || { echo "Orca did not start within 30 s"; exit 1; }
+for _ in $(seq 600); do grep -q "Startup complete" "$work/orca.log" 2>/dev/null && break; sleep 0.1; done
+grep -q "Startup complete" "$work/orca.log" 2>/dev/null || { echo "Orca did not start within 60 s"; exit 1; }
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 start "$@" >"$work/program.log" 2>&1
 win=$(timeout 30 xdotool search --sync --onlyvisible --name "$window" | head -n 1)
 [ -n "$win" ] || { echo "no window named $window within 30 s"; cat "$work/program.log"; exit 1; }
