@@ -1,27 +1,31 @@
 #!/usr/bin/env bash
 # Runs a program under Orca, the screen reader, on a private Xvfb with
-# openbox, a private session bus and AT-SPI bus, presses keys in its window
-# and prints what Orca says after each step. Orca speaks into its debug file
-# only (no speech server is needed). Slow: seconds per step. Everything it
-# starts is stopped however it ends.
+# openbox, a private session bus and AT-SPI bus (scripts/atspi_session.sh),
+# presses keys in its window and prints what Orca says after each step. Orca
+# speaks into its debug file only (no speech server is needed). Slow: seconds
+# per step. Everything it starts is stopped however it ends.
 #   tools/hear_with_orca.sh WINDOW_NAME STEP... -- COMMAND [ARGS...]
 # WINDOW_NAME is a regular expression for the window's title. Each STEP is
 #   type:TEXT     types TEXT          key:KEYS    xdotool key KEYS (e.g. key:Return)
 #   wait:SECONDS  waits               focus       prints the focused object (role, name)
-#   expect:TEXT   waits at most 2 s from the step before for speech holding TEXT;
+#   expect:TEXT   holds when the step before heard speech holding TEXT within 2 s;
 #                 the script exits 1 at the end when any expectation failed
 # ORCA_LOG=FILE keeps Orca's whole debug output.
-# Qt programs get QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1; Chromium needs a
-# display (not headless) and --force-renderer-accessibility.
+# Qt programs run with their AT-SPI bridge on; Chromium needs
+# --force-renderer-accessibility (and a display, which it has here).
 # Example:
 #   tools/hear_with_orca.sh '^Morvana$' type:10.0.0.1 key:Tab type:10.0.3.5 key:Return \
 #     expect:255.255.252.0 focus key:Return expect:255.255.252.0 focus -- build/dev/src/ui/qt/morvana
 set -uo pipefail
 
-for tool in Xvfb openbox dbus-daemon orca xdotool /usr/libexec/at-spi-bus-launcher; do
-  command -v "$tool" >/dev/null 2>&1 || { echo "$tool is missing (apt-get install xvfb openbox dbus orca xdotool)"; exit 2; }
+for tool in orca xdotool; do
+  command -v "$tool" >/dev/null 2>&1 || { echo "$tool is missing (apt-get install orca xdotool openbox)"; exit 2; }
 done
-[ $# -ge 3 ] || { sed -n '2,20p' "$0"; exit 2; }
+[ $# -ge 3 ] || { sed -n '2,19p' "$0"; exit 2; }
+# The display, the buses and openbox come from the session script, which
+# runs this script again inside them.
+[ -n "${HEAR_WITH_ORCA_INSIDE:-}" ] ||
+  exec "$(dirname "$0")/../scripts/atspi_session.sh" --window-manager env HEAR_WITH_ORCA_INSIDE=1 "$0" "$@"
 window=$1
 shift
 steps=()
@@ -30,7 +34,6 @@ while [ $# -gt 0 ] && [ "$1" != -- ]; do steps+=("$1"); shift; done
 shift
 
 work=$(mktemp -d)
-chmod 0700 "$work"
 groups=()  # process groups, stopped last first
 cleanup() {
   for ((i = ${#groups[@]} - 1; i >= 0; i--)); do
@@ -50,17 +53,6 @@ start() {
   groups+=($!)
 }
 
-# Orca's settings, the AT-SPI bus socket and every cache stay in $work.
-export HOME=$work XDG_RUNTIME_DIR=$work XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data XDG_CACHE_HOME=$work/cache
-start Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(head -n 1 "$work/display")"
-start openbox >/dev/null 2>&1
-start dbus-daemon --session --nofork --print-address=3 3>"$work/bus" >/dev/null 2>&1
-for _ in $(seq 100); do [ -s "$work/bus" ] && break; sleep 0.1; done
-export DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$work/bus")
-start /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1
-sleep 1
 # Orca's launcher with its debug file line-buffered: each utterance is in
 # the file as soon as it is made, and none is lost when Orca is stopped.
 SPEECHD_CMD=/bin/false start /usr/bin/python3 -c '
@@ -73,7 +65,7 @@ builtins.open = line_buffered
 runpy.run_path("/usr/bin/orca", run_name="__main__")' orca --debug-file "$work/orca.log" >/dev/null 2>&1
 for _ in $(seq 600); do grep -q "Startup complete" "$work/orca.log" 2>/dev/null && break; sleep 0.1; done
 grep -q "Startup complete" "$work/orca.log" 2>/dev/null || { echo "Orca did not start within 60 s"; exit 1; }
-QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 start "$@" >"$work/program.log" 2>&1
+start "$@" >"$work/program.log" 2>&1
 win=$(timeout 30 xdotool search --sync --onlyvisible --name "$window" | head -n 1)
 [ -n "$win" ] || { echo "no window named $window within 30 s"; cat "$work/program.log"; exit 1; }
 xdotool windowactivate --sync "$win"
