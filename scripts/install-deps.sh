@@ -34,6 +34,9 @@ packages=(
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine64 xvfb xauth x11-utils xdotool imagemagick
   # a headless Wayland compositor for the Linux window's Wayland test
   weston
+  # the Linux window read as a screen reader reads it: a session bus, the AT-SPI
+  # bus and its Python client
+  dbus-daemon at-spi2-core python3-pyatspi
   # Morvana.html, and headless Chromium driven by Selenium for its tests
   "${web_page[@]}" chromium chromium-driver python3-selenium
 )

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 
 namespace morvana {
 namespace {
@@ -27,6 +28,18 @@ layout::Colour EdgeColour(layout::Colour window) {
   if (ContrastRatio(kEdgeGrey, window) >= kMinimumEdgeContrast) return kEdgeGrey;
   constexpr layout::Colour kBlack{0, 0, 0};
   return ContrastRatio(kBlack, window) >= ContrastRatio(layout::kWhite, window) ? kBlack : layout::kWhite;
+}
+
+layout::Colour FocusMarkColour(layout::Colour highlight, layout::Colour window, layout::Colour box) {
+  const auto weaker = [&](layout::Colour mark) {
+    return std::min(ContrastRatio(mark, window), ContrastRatio(mark, box));
+  };
+  layout::Colour best = highlight;
+  for (const layout::Colour mark : {highlight, layout::Colour{0, 0, 0}, layout::kWhite, kEdgeGrey}) {
+    if (weaker(mark) >= kMinimumEdgeContrast) return mark;
+    if (weaker(mark) > weaker(best)) best = mark;
+  }
+  return best;
 }
 
 ColourPair ColoursToDrawWith(layout::Colour table_back, layout::Colour scheme_text, ColourPair scheme_pair,

@@ -31,6 +31,13 @@ inline constexpr layout::Colour kEdgeGrey{0x7A, 0x7A, 0x7A};
 // where it stands out 3:1, otherwise black or white, whichever stands out more.
 [[nodiscard]] layout::Colour EdgeColour(layout::Colour window);
 
+// The mark around a focused text box, which borders both the window and the
+// box: the scheme's highlight where it stands out 3:1 from both, otherwise
+// black, white or the edge grey, the first that does; failing all, the one
+// that stands out most.
+[[nodiscard]] layout::Colour FocusMarkColour(layout::Colour highlight, layout::Colour window,
+                                             layout::Colour box);
+
 // table_back: the control's back colour in the layout table.
 // scheme_text: the scheme's text colour for that kind of control.
 // scheme_pair: the scheme's own back and text colours for it.

@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QDropEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QMimeData>
 #include <QRegularExpression>
@@ -187,6 +188,34 @@ TEST_F(frm_main_entry, txt_subnet_describes_its_network_until_edited_or_a_messag
   EXPECT_TRUE(CatchMessage(press).has_value()) << "a blank box gives a message";
   EXPECT_EQ(description(), "") << "after a message";
   EXPECT_EQ(subnet->text(), "255.255.255.255") << "a message leaves txtSubnet as it was";
+}
+
+// The description by txtSubnet, as a keyboard user sees it: "" while none shows.
+TEST_F(frm_main_entry, txt_subnet_shows_its_description_while_it_has_the_focus) {
+  const auto shown = [this] {
+    const auto* tip = window_.findChild<QLabel*>("qtooltip_label");
+    return tip != nullptr && tip->isVisible() ? tip->text() : QString();
+  };
+  const QString expected = "10.0.0.0/22: 10.0.0.0 to 10.0.3.255, 1,024 addresses";
+  auto* subnet = Find<QLineEdit>("txtSubnet");
+  SetBoxes("10.0.0.1|10.0.3.5");
+  QTest::keyClick(Find("txtToFourthOctet"), Qt::Key_Return);
+  EXPECT_EQ(shown(), "") << "after a press in another box";
+  Find("cmdCalculateSubnet")->setFocus();
+  QTest::keyClick(Find("cmdCalculateSubnet"), Qt::Key_Tab);  // whose release takes a QToolTip away
+  ASSERT_EQ(Focused(), "txtSubnet");
+  EXPECT_EQ(shown(), expected) << "Tab into txtSubnet";
+  const QRect box(subnet->mapToGlobal(QPoint(0, 0)), subnet->size());
+  const QPoint tip = window_.findChild<QLabel*>("qtooltip_label")->pos();  // its frame's corner
+  EXPECT_TRUE(tip.y() > box.bottom() && tip.x() == box.left()) << "just below the box";
+  QTest::keyClick(subnet, Qt::Key_End);
+  QTest::keyClick(subnet, Qt::Key_Return);
+  EXPECT_EQ(shown(), expected) << "after keys and a press in txtSubnet";
+  QTest::keyClick(subnet, Qt::Key_Tab);
+  EXPECT_EQ(shown(), "") << "the focus left";
+  subnet->setFocus();
+  QTest::keyClicks(subnet, "1");
+  EXPECT_EQ(shown(), "") << "a hand edit takes the description away";
 }
 
 }  // namespace

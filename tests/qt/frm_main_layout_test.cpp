@@ -5,11 +5,13 @@
 #include <QImageReader>
 #include <QLabel>
 #include <QPalette>
+#include <QSet>
 
 #include <algorithm>
 #include <map>
 #include <utility>
 
+#include "ui/control_colours.h"
 #include "ui/qt/fonts.h"
 #include "ui/qt/wrapped_caption_button.h"
 #include "window_fixture.h"
@@ -32,6 +34,24 @@ QColor DominantColour(const QImage& image, const QRect& area) {
 
 QColor ToQColor(layout::Colour c) {
   return {c.red, c.green, c.blue};
+}
+
+// The colours of `area`'s outermost pixels, or of its rows `inset` pixels
+// below its top and above its bottom, within its sides.
+QSet<QRgb> EdgeColours(const QImage& image, const QRect& area, int inset = 0) {
+  QSet<QRgb> colours;
+  for (int x = area.left() + inset; x <= area.right() - inset; ++x) {
+    colours << image.pixel(x, area.top() + inset) << image.pixel(x, area.bottom() - inset);
+  }
+  for (int y = area.top(); y <= area.bottom() && inset == 0; ++y) {
+    colours << image.pixel(area.left(), y) << image.pixel(area.right(), y);
+  }
+  return colours;
+}
+
+layout::Colour FromQRgb(QRgb rgb) {
+  return {static_cast<std::uint8_t>(qRed(rgb)), static_cast<std::uint8_t>(qGreen(rgb)),
+          static_cast<std::uint8_t>(qBlue(rgb))};
 }
 
 TEST_F(frm_main_layout, starts_titled_sized_empty_and_focused_on_from_first_octet) {
@@ -143,6 +163,39 @@ TEST_F(frm_main_layout, back_colours_hold_under_any_scheme_while_the_window_foll
           << row.name << " under " << scheme_name.toStdString();
       EXPECT_EQ(widget->palette().color(widget->foregroundRole()), text)
           << row.name << ": text readable on its fixed back colour under " << scheme_name.toStdString();
+    }
+  }
+  QApplication::setPalette(standard);
+}
+
+// txtFromFirstOctet has the focus; txtToFirstOctet shows a whole octet, which
+// must stay clear of the rows that a focus mark covers.
+TEST_F(frm_main_layout, every_box_has_an_edge_and_the_focused_one_a_mark_that_stand_out) {
+  const QPalette standard = QApplication::palette();
+  QPalette dark = standard;
+  dark.setColor(QPalette::Base, QColor(0x20, 0x30, 0x40));
+  Find<QLineEdit>("txtToFirstOctet")->setText("0255");
+  for (const QPalette& scheme : {standard, dark}) {
+    QApplication::setPalette(scheme);
+    QApplication::processEvents();
+    const QImage shot = window_.grab().toImage();
+    const layout::Colour window = FromQRgb(scheme.color(QPalette::Base).rgb());
+    const std::string scheme_name = scheme.color(QPalette::Base).name().toStdString();
+    for (const layout::Control& row : layout::kControls) {
+      if (row.kind != layout::ControlKind::TextBox) continue;
+      const QRect area = PixelRect(row.rect);
+      const bool focused = row.id == layout::ControlId::txtFromFirstOctet;
+      const QSet<QRgb> edge = EdgeColours(shot, area);
+      ASSERT_EQ(edge.size(), 1) << row.name << ": one colour all round under " << scheme_name;
+      const layout::Colour colour = FromQRgb(*edge.begin());
+      EXPECT_GE(ContrastRatio(colour, window), kMinimumEdgeContrast) << row.name << " under " << scheme_name;
+      const QSet<QRgb> second_rows = EdgeColours(shot, area, 1);
+      if (focused) {
+        EXPECT_EQ(second_rows, edge) << row.name << ": the focus mark is two pixels high";
+        EXPECT_GE(ContrastRatio(colour, row.back), kMinimumEdgeContrast) << row.name << ": mark on the box";
+      } else {
+        EXPECT_EQ(second_rows, QSet<QRgb>{ToQColor(row.back).rgb()}) << row.name << " under " << scheme_name;
+      }
     }
   }
   QApplication::setPalette(standard);

@@ -54,5 +54,25 @@ TEST(control_colours, box_edges_stand_out_from_any_window) {
   }
 }
 
+TEST(control_colours, focus_marks_stand_out_from_window_and_box) {
+  constexpr Colour kBlack{0, 0, 0};
+  constexpr Colour kBlue{0x30, 0x8C, 0xC6};  // 3.6:1 on white, 2.7:1 on light grey
+  struct Case {
+    const char* name;
+    Colour highlight;
+    Colour window;
+    Colour mark;
+  };
+  const Case cases[] = {
+      {"navy highlight kept", {0, 0, 128}, kWhite, {0, 0, 128}},
+      {"light blue too faint on the box", kBlue, kWhite, kBlack},
+      {"dark window: the grey stands out from both", kBlue, {0x20, 0x30, 0x40}, kEdgeGrey},
+      {"nothing reaches 3:1: the strongest", {0xA0, 0xA0, 0xA0}, {0x40, 0x40, 0x40}, kEdgeGrey},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(FocusMarkColour(c.highlight, c.window, kLightGrey), c.mark) << c.name;
+  }
+}
+
 }  // namespace
 }  // namespace morvana

@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMessageBox>
+#include <QMoveEvent>
 #include <QPalette>
 #include <QPointer>
 
@@ -104,10 +105,14 @@ FrmMain::FrmMain(QWidget* parent) : QWidget(parent, Qt::Window) {
   setBackgroundRole(QPalette::Base);
   setAutoFillBackground(true);
 
-  // Labels are painted on the window itself, beneath every box and button:
-  // where Label1 reaches into txtFromFirstOctet, the box lies on top.
-  for (QLabel* label : {Label4, Label3, Label1, Label2}) label->lower();
-
+  // "From:" and "To:" each name the four boxes of their address.
+  for (const AddressSide side : {AddressSide::From, AddressSide::To}) {
+    QList<QWidget*> boxes;
+    for (int position = 1; position <= 4; ++position) {
+      boxes.append(ControlWidget(layout::OctetBoxControl(side, static_cast<OctetPosition>(position))));
+    }
+    static_cast<GroupLabel*>(ControlWidget(layout::AddressLabel(side)))->SetGroup(boxes);
+  }
   ApplyFonts();
   SetTabOrder();
   ApplyColours();
@@ -117,7 +122,7 @@ FrmMain::FrmMain(QWidget* parent) : QWidget(parent, Qt::Window) {
            txtToSecondOctet, txtToThirdOctet, txtToFourthOctet, txtSubnet}) {
     // The button is the window's default: Enter in any box presses it.
     connect(box, &QLineEdit::returnPressed, cmdCalculateSubnet, &QPushButton::click);
-    box->installEventFilter(this);  // Shift+F10, and txtSubnet's menu
+    box->installEventFilter(this);  // Shift+F10, and txtSubnet's menu and focus
   }
   connect(cmdCalculateSubnet, &QPushButton::clicked, this, [this] { presenter_.CalculatePressed(); });
   connect(txtSubnet, &QLineEdit::textChanged, this, [this] { presenter_.SubnetTextChanged(); });
@@ -162,9 +167,17 @@ void FrmMain::DescribeSubnet(std::string_view description) {
   txtSubnet->setAccessibleDescription(ToQString(description));
 }
 
-void FrmMain::ShowSubnetDescription(std::string_view /*description*/) {}
+void FrmMain::ShowSubnetDescription(std::string_view description) {
+  if (description.empty()) {
+    description_tip_->hide();
+  } else {
+    description_tip_->ShowBelow(ToQString(description), txtSubnet);
+  }
+}
 
-void FrmMain::Announce(std::string_view /*text*/) {}
+void FrmMain::Announce(std::string_view text) {
+  notice_->Say(ToQString(text));
+}
 
 void FrmMain::changeEvent(QEvent* event) {
   // The scheme changed: the text colours are decided again from it.
@@ -172,9 +185,19 @@ void FrmMain::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
 }
 
+// The description stays by txtSubnet when the window moves.
+void FrmMain::moveEvent(QMoveEvent* event) {
+  if (description_tip_->isVisible()) description_tip_->ShowBelow(description_tip_->text(), txtSubnet);
+  QWidget::moveEvent(event);
+}
+
 bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
   auto* box = qobject_cast<QLineEdit*>(watched);
   if (box == nullptr) return QWidget::eventFilter(watched, event);
+  if (box == txtSubnet && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
+    presenter_.SubnetFocusChanged(event->type() == QEvent::FocusIn);
+    return false;
+  }
   // Shift+F10 opens a box's context menu as the Menu key does; Qt's line
   // edits leave it unanswered.
   if (event->type() == QEvent::KeyPress) {
@@ -208,14 +231,22 @@ void FrmMain::ShowSubnetMenu(const QPoint& global_position) {
 }
 
 void FrmMain::ApplyColours() {
+  const layout::Colour window = FromQColor(palette().color(QPalette::Base));  // the window's own back
+  const QColor edge = ToQColor(EdgeColour(window));
   for (const layout::Control& control : layout::kControls) {
-    ControlWidget(control.id)->setPalette(ControlColours(palette(), control));
+    QWidget* widget = ControlWidget(control.id);
+    widget->setPalette(ControlColours(palette(), control));
+    if (auto* box = qobject_cast<EdgedLineEdit*>(widget)) {
+      const layout::Colour back = FromQColor(widget->palette().color(QPalette::Base));
+      box->SetEdgeColours(
+          edge, ToQColor(FocusMarkColour(FromQColor(palette().color(QPalette::Highlight)), window, back)));
+    }
   }
 }
 
-QLabel* FrmMain::CreateLabel(layout::ControlId id) {
+GroupLabel* FrmMain::CreateLabel(layout::ControlId id) {
   const layout::Control& control = layout::ControlFor(id);
-  auto* label = new QLabel(ToQString(control.caption), this);
+  auto* label = new GroupLabel(ToQString(control.caption), this);
   PlaceControl(label, id);
   label->setWordWrap(true);
   label->setAlignment(HorizontalAlignment(control.align) | Qt::AlignTop);
@@ -226,8 +257,8 @@ QLabel* FrmMain::CreateLabel(layout::ControlId id) {
   return label;
 }
 
-QLineEdit* FrmMain::CreateTextBox(layout::ControlId id) {
-  auto* box = new QLineEdit(this);
+EdgedLineEdit* FrmMain::CreateTextBox(layout::ControlId id) {
+  auto* box = new EdgedLineEdit(this);
   SetUpTextBox(box, id);
   return box;
 }
@@ -238,12 +269,13 @@ OctetLineEdit* FrmMain::CreateOctetBox(layout::ControlId id) {
   return box;
 }
 
-void FrmMain::SetUpTextBox(QLineEdit* box, layout::ControlId id) {
+void FrmMain::SetUpTextBox(EdgedLineEdit* box, layout::ControlId id) {
   const layout::Control& control = layout::ControlFor(id);
   PlaceControl(box, id);
   box->setMaxLength(control.max_length);
   box->setAlignment(HorizontalAlignment(control.align) | Qt::AlignVCenter);
-  // A 15-pixel box has room for one line of its font and no more: no frame.
+  // A 15-pixel box has room for one line of its font and no more: no frame
+  // of the style's; the edge lies over the box's own margins.
   box->setFrame(false);
   box->setAccessibleName(ToQString(control.accessible_name));
 }
@@ -300,8 +332,12 @@ bool FrmMain::CaptionFits(const QWidget* widget) const {
     return FitsWrapped(cmdCalculateSubnet->fontMetrics(), cmdCalculateSubnet->CaptionRect(), Qt::AlignCenter,
                        cmdCalculateSubnet->text());
   }
-  // A box shows one line between QLineEdit's fixed one-pixel margins.
-  return widget->fontMetrics().height() <= widget->height() - 2;
+  // A box shows one line between QLineEdit's fixed one-pixel margins, and
+  // its digits clear the focus mark above and below them.
+  const QFontMetrics metrics = widget->fontMetrics();
+  return metrics.height() <= widget->height() - 2 &&
+         metrics.tightBoundingRect(QStringLiteral("0123456789")).height() <=
+             widget->height() - 2 * EdgedLineEdit::kFocusMarkHeight;
 }
 
 void FrmMain::SetTabOrder() {

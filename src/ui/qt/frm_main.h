@@ -5,12 +5,13 @@
 // events into calls on the presenter, and carries out what the presenter
 // tells it (PresentedWindow). A press of cmdCalculateSubnet, or Enter in any
 // box, runs to its end before the next event. The octet boxes hand their
-// keys, pastes and drops to the presenter. Text colours follow the shared
-// colour rule, decided again on a palette change. txtSubnet's context menu
-// adds the presenter's "Copy &Network"; Shift+F10 opens the menu of every box.
+// keys, pastes and drops to the presenter. Text colours, box edges and focus
+// marks follow the shared colour rules, decided again on a palette change.
+// txtSubnet's context menu adds the presenter's "Copy &Network"; Shift+F10
+// opens the menu of every box. A screen reader hears each press's result
+// from a notification object, and reads the controls in reading order;
+// txtSubnet shows its description while it has the focus.
 
-#include <QLabel>
-#include <QLineEdit>
 #include <QWidget>
 
 #include <array>
@@ -20,7 +21,11 @@
 #include "ui/layout.h"
 #include "ui/main_window_presenter.h"
 #include "ui/presented_window.h"
+#include "ui/qt/description_tip.h"
+#include "ui/qt/edged_line_edit.h"
+#include "ui/qt/group_label.h"
 #include "ui/qt/octet_line_edit.h"
+#include "ui/qt/screen_reader_notice.h"
 #include "ui/qt/wrapped_caption_button.h"
 
 namespace morvana {
@@ -42,13 +47,14 @@ class FrmMain final : public QWidget, public PresentedWindow {
 
  protected:
   void changeEvent(QEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  QLabel* CreateLabel(layout::ControlId id);
-  QLineEdit* CreateTextBox(layout::ControlId id);
+  GroupLabel* CreateLabel(layout::ControlId id);
+  EdgedLineEdit* CreateTextBox(layout::ControlId id);
   OctetLineEdit* CreateOctetBox(layout::ControlId id);
-  void SetUpTextBox(QLineEdit* box, layout::ControlId id);
+  void SetUpTextBox(EdgedLineEdit* box, layout::ControlId id);
   WrappedCaptionButton* CreateButton(layout::ControlId id);
   void PlaceControl(QWidget* widget, layout::ControlId id);
   [[nodiscard]] QWidget* ControlWidget(layout::ControlId id) const;
@@ -64,22 +70,27 @@ class FrmMain final : public QWidget, public PresentedWindow {
   // Every control by its row in the table; filled as the controls are made.
   std::array<QWidget*, layout::kControlCount> controls_{};
 
-  // In the table's order, which is also the stacking order: a later control
-  // lies on top of an earlier one. The labels go to the bottom afterwards.
-  QLabel* Label4 = CreateLabel(layout::ControlId::Label4);
-  QLabel* Label3 = CreateLabel(layout::ControlId::Label3);
-  QLabel* Label1 = CreateLabel(layout::ControlId::Label1);
+  // In reading order, which is also the order screen readers walk the
+  // children in, and the stacking order: a later control lies on top of an
+  // earlier one, so where Label1 reaches into txtFromFirstOctet the box lies
+  // on top. The tab order is set apart (SetTabOrder).
+  GroupLabel* Label4 = CreateLabel(layout::ControlId::Label4);
+  GroupLabel* Label3 = CreateLabel(layout::ControlId::Label3);
+  GroupLabel* Label1 = CreateLabel(layout::ControlId::Label1);
   OctetLineEdit* txtFromFirstOctet = CreateOctetBox(layout::ControlId::txtFromFirstOctet);
   OctetLineEdit* txtFromSecondOctet = CreateOctetBox(layout::ControlId::txtFromSecondOctet);
   OctetLineEdit* txtFromThirdOctet = CreateOctetBox(layout::ControlId::txtFromThirdOctet);
   OctetLineEdit* txtFromFourthOctet = CreateOctetBox(layout::ControlId::txtFromFourthOctet);
-  WrappedCaptionButton* cmdCalculateSubnet = CreateButton(layout::ControlId::cmdCalculateSubnet);
-  QLabel* Label2 = CreateLabel(layout::ControlId::Label2);
+  GroupLabel* Label2 = CreateLabel(layout::ControlId::Label2);
   OctetLineEdit* txtToFirstOctet = CreateOctetBox(layout::ControlId::txtToFirstOctet);
   OctetLineEdit* txtToSecondOctet = CreateOctetBox(layout::ControlId::txtToSecondOctet);
   OctetLineEdit* txtToThirdOctet = CreateOctetBox(layout::ControlId::txtToThirdOctet);
   OctetLineEdit* txtToFourthOctet = CreateOctetBox(layout::ControlId::txtToFourthOctet);
-  QLineEdit* txtSubnet = CreateTextBox(layout::ControlId::txtSubnet);
+  WrappedCaptionButton* cmdCalculateSubnet = CreateButton(layout::ControlId::cmdCalculateSubnet);
+  EdgedLineEdit* txtSubnet = CreateTextBox(layout::ControlId::txtSubnet);
+  // After the controls, which screen readers read first.
+  ScreenReaderNotice* notice_ = new ScreenReaderNotice(this);
+  DescriptionTip* description_tip_ = new DescriptionTip(this);
 };
 
 }  // namespace morvana

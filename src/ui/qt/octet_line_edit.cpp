@@ -12,7 +12,7 @@
 namespace morvana {
 
 OctetLineEdit::OctetLineEdit(OctetBoxRef box, MainWindowPresenter& presenter, QWidget* parent)
-    : QLineEdit(parent), box_(box), presenter_(presenter) {}
+    : EdgedLineEdit(parent), box_(box), presenter_(presenter) {}
 
 void OctetLineEdit::keyPressEvent(QKeyEvent* event) {
   if (RouteKey(event)) {

@@ -1,9 +1,8 @@
 #pragma once
 
 #include <QClipboard>
-#include <QLineEdit>
-
 #include "ui/main_window_presenter.h"
+#include "ui/qt/edged_line_edit.h"
 
 namespace morvana {
 
@@ -13,7 +12,7 @@ namespace morvana {
 // the presenter leaves alone, gets QLineEdit's own handling. Pastes are
 // caught before QLineEdit's paste runs, since that cuts the text at the
 // box's four characters. A text dropped on the box is a paste of that text.
-class OctetLineEdit final : public QLineEdit {
+class OctetLineEdit final : public EdgedLineEdit {
   Q_OBJECT
 
  public:
