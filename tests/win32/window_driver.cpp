@@ -212,7 +212,12 @@ std::wstring TooltipText(HWND tooltip, HWND owner, HWND tool_window) {
 }
 
 void WindowTest::SetUp() {
-  frm_ = std::make_unique<frmMain>(+[] { return high_contrast_on; });
+  frm_ = std::make_unique<frmMain>(
+      +[] { return high_contrast_on; },
+      +[](HWND control, std::wstring_view text) {
+        if (announced != nullptr) announced->emplace_back(control, text);
+        AnnounceThroughUiAutomation(control, text);
+      });
   ASSERT_TRUE(frm_->Create(GetModuleHandleW(nullptr))) << "frmMain could not be created";
   frm_->Show(SW_SHOWNORMAL);
   SetForegroundWindow(Window());

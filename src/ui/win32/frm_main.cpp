@@ -212,7 +212,10 @@ void frmMain::DescribeSubnet(std::string_view description) {
 
 void frmMain::ShowSubnetDescription(std::string_view /*description*/) {}
 
-void frmMain::Announce(std::string_view /*text*/) {}
+// Said of txtSubnet, where the result stands.
+void frmMain::Announce(std::string_view text) {
+  announce_(txtSubnet, WideFromUtf8(text));
+}
 
 LRESULT frmMain::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {

@@ -8,7 +8,8 @@
 //                OctetBoxes and SubnetBox take over their boxes
 //   loop      -> ProcessMessage: IsDialogMessage gives Tab, Shift+Tab and Enter
 //   BN_CLICKED or Enter -> CalculatePressed -> ReadOctetBox, SetSubnetText, ShowMessage,
-//                          DescribeSubnet -> SubnetBox: tooltip and accessible description
+//                          DescribeSubnet -> SubnetBox: tooltip and accessible description;
+//                          Announce -> the Announcer (UI Automation's notification event)
 //   '.', Backspace, a paste (Ctrl+V, Shift+Insert, menu) in an octet box -> OctetBoxes
 //                          -> the presenter -> SetOctetBoxText, FocusOctetBox
 //   EN_CHANGE of txtSubnet -> SubnetTextChanged
@@ -29,6 +30,7 @@
 #include "ui/layout.h"
 #include "ui/main_window_presenter.h"
 #include "ui/presented_window.h"
+#include "ui/win32/announcement.h"
 #include "ui/win32/base_window.h"
 #include "ui/win32/octet_boxes.h"
 #include "ui/win32/subnet_box.h"
@@ -57,7 +59,9 @@ class frmMain final : public BaseWindow<frmMain>, public PresentedWindow {
   // A fixed frame with a minimise button: the layout does not follow a resize.
   static constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 
-  explicit frmMain(HighContrastQuery high_contrast = &SystemHighContrast) : high_contrast_(high_contrast) {}
+  explicit frmMain(HighContrastQuery high_contrast = &SystemHighContrast,
+                   Announcer announce = &AnnounceThroughUiAutomation)
+      : high_contrast_(high_contrast), announce_(announce) {}
   // Destroys the window while the members its last messages use still live.
   ~frmMain() override;
   frmMain(const frmMain&) = delete;
@@ -108,6 +112,7 @@ class frmMain final : public BaseWindow<frmMain>, public PresentedWindow {
   UniqueFont label_font_;
   UniqueFont box_font_;
   HighContrastQuery high_contrast_;
+  Announcer announce_;
   std::array<ColourPair, layout::kControlCount> colours_{};      // by table row
   std::vector<std::pair<layout::Colour, UniqueBrush>> brushes_;  // one per back colour in use
   HWND focus_ = nullptr;  // the control that had the focus when the window was last active

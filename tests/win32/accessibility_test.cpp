@@ -1,0 +1,48 @@
+// What screen readers and keyboard users get from frmMain beyond the
+// controls themselves: the result said after a press.
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "window_driver.h"
+
+namespace morvana::testing_win32 {
+namespace {
+
+using layout::ControlId;
+
+constexpr const wchar_t* kDescription = L"10.0.0.0/22: 10.0.0.0 to 10.0.3.255, 1,024 addresses";
+
+class accessibility : public WindowTest {
+ protected:
+  // 10.0.0.1 to 10.0.3.5 in the boxes, pressed with Enter in txtToFourthOctet.
+  void PressEnter() const {
+    const std::array<const wchar_t*, 8> octets{L"10", L"0", L"0", L"1", L"10", L"0", L"3", L"5"};
+    // In reading order the From boxes follow Label1, the To boxes Label2.
+    for (std::size_t i = 0; i < octets.size(); ++i)
+      SetText(layout::kReadingOrder.at(i + 3 + i / 4), octets.at(i));
+    SetFocus(Control(ControlId::txtToFourthOctet));
+    EXPECT_TRUE(PressCatchingMessageBoxes(Window(), [this] { PressKey(Window(), VK_RETURN); }).empty());
+  }
+};
+
+TEST_F(accessibility, each_press_is_said_of_txtSubnet_and_the_focus_stays) {
+  std::vector<std::pair<HWND, std::wstring>> heard;
+  announced = &heard;
+  PressEnter();
+  PressEnter();
+  const std::wstring said = L"Subnet mask 255.255.252.0. " + std::wstring(kDescription);
+  const std::vector<std::pair<HWND, std::wstring>> expected{
+      {Control(ControlId::txtSubnet), said}, {Control(ControlId::txtSubnet), said + L"\u00A0"}};
+  EXPECT_EQ(heard, expected) << "the same result twice, told apart";
+  EXPECT_EQ(GetFocus(), Control(ControlId::txtToFourthOctet)) << "the focus stays where Enter was pressed";
+
+  SetText(ControlId::txtFromFirstOctet, L"");
+  EXPECT_EQ(ClickCalculate().size(), 1u) << "a blank box's message";
+  EXPECT_EQ(heard.size(), 2u) << "the message is all that is said";
+  announced = nullptr;
+}
+
+}  // namespace
+}  // namespace morvana::testing_win32
