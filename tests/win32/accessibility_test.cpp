@@ -1,10 +1,13 @@
 // What screen readers and keyboard users get from frmMain beyond the
-// controls themselves: the result said after a press.
+// controls themselves: the result said after a press, and txtSubnet's
+// description shown while it has the focus.
 
 #include <array>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "ui/win32/wide_text.h"
 #include "window_driver.h"
 
 namespace morvana::testing_win32 {
@@ -42,6 +45,27 @@ TEST_F(accessibility, each_press_is_said_of_txtSubnet_and_the_focus_stays) {
   EXPECT_EQ(ClickCalculate().size(), 1u) << "a blank box's message";
   EXPECT_EQ(heard.size(), 2u) << "the message is all that is said";
   announced = nullptr;
+}
+
+TEST_F(accessibility, txtSubnet_shows_its_description_below_it_while_it_has_the_focus) {
+  PressEnter();
+  HWND tooltip = OwnedTooltips(Window()).at(0);
+  HWND subnet = Control(ControlId::txtSubnet);
+  EXPECT_FALSE(IsWindowVisible(tooltip)) << "not while the focus is elsewhere";
+
+  PressKey(Window(), VK_TAB);  // the button
+  PressKey(Window(), VK_TAB);
+  ASSERT_EQ(GetFocus(), subnet);
+  EXPECT_TRUE(IsWindowVisible(tooltip)) << "shown with the focus";
+  EXPECT_EQ(WindowText(tooltip), kDescription);
+  RECT box{}, tip{};
+  GetWindowRect(subnet, &box);
+  GetWindowRect(tooltip, &tip);
+  EXPECT_TRUE(std::abs(tip.left - box.left) <= 2 && tip.top >= box.bottom && tip.top <= box.bottom + 4)
+      << "just below the box, at its left edge";
+
+  PressKey(Window(), VK_TAB);
+  EXPECT_FALSE(IsWindowVisible(tooltip)) << "gone when the focus leaves";
 }
 
 }  // namespace

@@ -210,7 +210,9 @@ void frmMain::DescribeSubnet(std::string_view description) {
   subnet_box_.Describe(description, annotations_);
 }
 
-void frmMain::ShowSubnetDescription(std::string_view /*description*/) {}
+void frmMain::ShowSubnetDescription(std::string_view description) {
+  subnet_box_.ShowDescription(description);
+}
 
 // Said of txtSubnet, where the result stands.
 void frmMain::Announce(std::string_view text) {
@@ -226,8 +228,11 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
         presenter_.CalculatePressed();
         return 0;
       }
-      if (LOWORD(wparam) == ChildId(ControlId::txtSubnet) && HIWORD(wparam) == EN_CHANGE) {
-        presenter_.SubnetTextChanged();
+      if (LOWORD(wparam) == ChildId(ControlId::txtSubnet)) {
+        if (HIWORD(wparam) == EN_CHANGE) presenter_.SubnetTextChanged();
+        if (HIWORD(wparam) == EN_SETFOCUS || HIWORD(wparam) == EN_KILLFOCUS) {
+          presenter_.SubnetFocusChanged(HIWORD(wparam) == EN_SETFOCUS);
+        }
       }
       // Some dialog managers (Wine's) take the default look off the button
       // when Tab moves on to a box; restore it once they are done.
@@ -256,6 +261,9 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_SETFOCUS:
       if (focus_ != nullptr) SetFocus(focus_);
       return 0;
+    case WM_MOVE:  // the description shown under txtSubnet goes with it
+      subnet_box_.PlaceDescription();
+      break;
     case WM_GETDPISCALEDSIZE: {  // the exact client area at the new DPI, not a scaled frame
       *reinterpret_cast<SIZE*>(lparam) = WindowSize(static_cast<UINT>(wparam));
       return TRUE;

@@ -10,6 +10,7 @@
 //   BN_CLICKED or Enter -> CalculatePressed -> ReadOctetBox, SetSubnetText, ShowMessage,
 //                          DescribeSubnet -> SubnetBox: tooltip and accessible description;
 //                          Announce -> the Announcer (UI Automation's notification event)
+//   EN_SETFOCUS, EN_KILLFOCUS of txtSubnet -> SubnetFocusChanged -> ShowSubnetDescription -> SubnetBox
 //   '.', Backspace, a paste (Ctrl+V, Shift+Insert, menu) in an octet box -> OctetBoxes
 //                          -> the presenter -> SetOctetBoxText, FocusOctetBox
 //   EN_CHANGE of txtSubnet -> SubnetTextChanged

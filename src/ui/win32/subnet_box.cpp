@@ -19,6 +19,16 @@ TOOLINFOW BoxTool(HWND window, HWND box) {
   return tool;
 }
 
+// The tool shown while the box has the focus: placed by us, not the mouse.
+TOOLINFOW ShownTool(HWND window) {
+  TOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.uFlags = TTF_TRACK | TTF_ABSOLUTE;
+  tool.hwnd = window;
+  tool.uId = 1;
+  return tool;
+}
+
 }  // namespace
 
 // The tooltip is created once with the window and destroyed with it; it
@@ -31,9 +41,10 @@ void SubnetBox::Create(HWND window, HWND box, MainWindowPresenter& presenter) {
   tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window, nullptr,
                              instance, nullptr);
-  TOOLINFOW tool = BoxTool(window, box);
-  tool.lpszText = const_cast<wchar_t*>(L"");
-  SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  for (TOOLINFOW tool : {BoxTool(window, box), ShownTool(window)}) {
+    tool.lpszText = const_cast<wchar_t*>(L"");
+    SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  }
   SendMessageW(tooltip_, TTM_ACTIVATE, FALSE, 0);
   SetWindowSubclass(box, &Proc, 0, reinterpret_cast<DWORD_PTR>(this));
 }
@@ -63,6 +74,26 @@ void SubnetBox::Describe(std::string_view description, IAccPropServices* annotat
                                   PROPID_ACC_DESCRIPTION, text.c_str());
     }
   }
+}
+
+void SubnetBox::ShowDescription(std::string_view description) {
+  const std::wstring text = WideFromUtf8(description);
+  TOOLINFOW tool = ShownTool(window_);
+  showing_ = !text.empty();
+  if (showing_) {
+    tool.lpszText = const_cast<wchar_t*>(text.c_str());
+    SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+    PlaceDescription();
+  }
+  SendMessageW(tooltip_, TTM_TRACKACTIVATE, showing_ ? TRUE : FALSE, reinterpret_cast<LPARAM>(&tool));
+}
+
+// Just below the box, at its left edge, as the hover tooltip stands below the pointer.
+void SubnetBox::PlaceDescription() const {
+  if (!showing_) return;
+  RECT box{};
+  GetWindowRect(box_, &box);
+  SendMessageW(tooltip_, TTM_TRACKPOSITION, 0, MAKELPARAM(box.left, box.bottom + 1));
 }
 
 void SubnetBox::OnSchemeChange() const {

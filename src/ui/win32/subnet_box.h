@@ -1,9 +1,11 @@
 #pragma once
 
 // What txtSubnet carries beyond an edit control: a tooltip and an accessible
-// description that tell the network its mask stands for, and a context menu
-// of its own that can copy that network. frmMain creates it with the box and
-// hands it each description; the menu asks the presenter about the network.
+// description that tell the network its mask stands for (the tooltip on hover
+// and, for the keyboard, under the box while it has the focus), and a context
+// menu of its own that can copy that network. frmMain creates it with the box
+// and hands it each description; the menu asks the presenter about the
+// network.
 
 #include <string_view>
 
@@ -24,6 +26,11 @@ class SubnetBox {
   // The tooltip's text and the accessible description (through
   // `annotations`, when there are any); empty removes both.
   void Describe(std::string_view description, IAccPropServices* annotations);
+  // Shows `description` under the box, as the tooltip shows on hover, until
+  // an empty one hides it.
+  void ShowDescription(std::string_view description);
+  // Keeps the description shown under the box when the window moves.
+  void PlaceDescription() const;
 
   // The tooltip keeps system colours of its own.
   void OnSchemeChange() const;
@@ -34,7 +41,8 @@ class SubnetBox {
 
   HWND window_ = nullptr;
   HWND box_ = nullptr;
-  HWND tooltip_ = nullptr;  // owned by the window, one tool: the box
+  HWND tooltip_ = nullptr;  // owned by the window; two tools: the box, and the description shown
+  bool showing_ = false;    // the description under the box
   MainWindowPresenter* presenter_ = nullptr;
 };
 
