@@ -1,9 +1,13 @@
 // What screen readers and keyboard users get from frmMain beyond the
-// controls themselves: the result said after a press, and txtSubnet's
-// description shown while it has the focus.
+// controls themselves: names, roles and the description read from another
+// process, the result said after a press, and txtSubnet's description shown
+// while it has the focus.
+
+#include <oleacc.h>
 
 #include <array>
 #include <cstdlib>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -14,6 +18,7 @@ namespace morvana::testing_win32 {
 namespace {
 
 using layout::ControlId;
+using layout::ControlKind;
 
 constexpr const wchar_t* kDescription = L"10.0.0.0/22: 10.0.0.0 to 10.0.3.255, 1,024 addresses";
 
@@ -29,6 +34,30 @@ class accessibility : public WindowTest {
     EXPECT_TRUE(PressCatchingMessageBoxes(Window(), [this] { PressKey(Window(), VK_RETURN); }).empty());
   }
 };
+
+TEST_F(accessibility, a_reader_in_another_process_reads_every_control_in_the_order_created) {
+  PressEnter();
+  const std::wstring handle = std::to_wstring(reinterpret_cast<UINT_PTR>(Window()));
+  std::istringstream lines(RunBesideWithMessages(Window(), L"win32_msaa_client.exe", handle));
+
+  for (const layout::Control* created : layout::TabOrder()) {
+    const layout::Control& control = *created;
+    const ControlId id = control.id;
+    std::string role, name, description;
+    std::getline(lines, role, '\t');
+    std::getline(lines, name, '\t');
+    std::getline(lines, description);
+    EXPECT_EQ(name, control.kind == ControlKind::Label ? control.caption : control.accessible_name)
+        << "the next child in order is " << control.name;
+    if (control.kind != ControlKind::Label) {  // Wine's labels are plain clients, Windows' static text
+      EXPECT_EQ(role, std::to_string(control.kind == ControlKind::Button ? ROLE_SYSTEM_PUSHBUTTON
+                                                                         : ROLE_SYSTEM_TEXT))
+          << control.name;
+    }
+    EXPECT_EQ(WideFromUtf8(description), id == ControlId::txtSubnet ? kDescription : L"") << control.name;
+  }
+  EXPECT_TRUE(lines.peek() == EOF) << "no child beyond the table's";
+}
 
 TEST_F(accessibility, each_press_is_said_of_txtSubnet_and_the_focus_stays) {
   std::vector<std::pair<HWND, std::wstring>> heard;

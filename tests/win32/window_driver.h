@@ -48,6 +48,11 @@ inline bool high_contrast_on = false;
 // route is taken too: where it is missing (Wine) it must do nothing.
 inline std::vector<std::pair<HWND, std::wstring>>* announced = nullptr;
 
+// Runs `program`, which stands beside the test's own, with `arguments` while
+// this thread keeps handling messages, as a screen reader in another process
+// needs; returns its standard output, line ends as "\n".
+std::string RunBesideWithMessages(HWND window, const std::wstring& program, const std::wstring& arguments);
+
 // Dispatches everything queued for this thread through ProcessMessage.
 void PumpMessages(HWND window);
 

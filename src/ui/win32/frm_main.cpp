@@ -207,7 +207,9 @@ void frmMain::FocusOctetBox(OctetBoxRef box, CaretPlacement caret) {
 }
 
 void frmMain::DescribeSubnet(std::string_view description) {
-  subnet_box_.Describe(description, annotations_);
+  subnet_box_.Describe(description);
+  accessible_names_.Describe(txtSubnet, description);
+  HookControls();
 }
 
 void frmMain::ShowSubnetDescription(std::string_view description) {
@@ -311,6 +313,7 @@ bool frmMain::OnCreate() {
   const SIZE size = WindowSize(dpi);
   SetWindowPos(Window(), nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   NameControlsForAccessibility();
+  HookControls();
   return true;
 }
 
@@ -324,16 +327,8 @@ void frmMain::OnActivate(WPARAM wparam) {
 }
 
 void frmMain::OnDestroy() {
-  subnet_box_.Destroy(annotations_);
-  if (annotations_ == nullptr) return;
-  for (const layout::Control& control : layout::kControls) {
-    if (control.accessible_name.empty()) continue;
-    MSAAPROPID name = PROPID_ACC_NAME;
-    annotations_->ClearHwndProps(ControlWindow(control.id), static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
-                                 &name, 1);
-  }
-  annotations_->Release();
-  annotations_ = nullptr;
+  subnet_box_.Destroy();
+  accessible_names_.Release();
 }
 
 LRESULT frmMain::OnControlColour(UINT message, WPARAM wparam, LPARAM lparam) {
@@ -364,6 +359,36 @@ void frmMain::DecideColours() {
       brushes_.emplace_back(colours.back, UniqueBrush(CreateSolidBrush(ColourRef(colours.back))));
     }
   }
+}
+
+// Subclasses the boxes and the button while there is anything to add to
+// them (below), and only then: under Wine a subclass costs each message of
+// the control a few server calls.
+void frmMain::HookControls() {
+  const bool wanted = accessible_names_.Answering();
+  if (wanted == hooked_) return;
+  hooked_ = wanted;
+  for (const layout::Control& control : layout::kControls) {
+    if (control.kind == ControlKind::Label) continue;
+    const auto kind = static_cast<UINT_PTR>(control.kind);
+    if (wanted) {
+      SetWindowSubclass(ControlWindow(control.id), &ControlProc, kind, reinterpret_cast<DWORD_PTR>(this));
+    } else {
+      RemoveWindowSubclass(ControlWindow(control.id), &ControlProc, kind);
+    }
+  }
+}
+
+// What frmMain adds to each box and the button: the accessible object, where
+// the annotation service failed.
+LRESULT CALLBACK frmMain::ControlProc(HWND control, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR kind,
+                                      DWORD_PTR self) {
+  auto& window = *reinterpret_cast<frmMain*>(self);
+  if (message == WM_NCDESTROY) RemoveWindowSubclass(control, &ControlProc, kind);
+  if (message == WM_GETOBJECT) {
+    if (const auto answer = window.accessible_names_.AnswerGetObject(control, wparam, lparam)) return *answer;
+  }
+  return DefSubclassProc(control, message, wparam, lparam);
 }
 
 HBRUSH frmMain::BrushFor(layout::Colour colour) const {
@@ -402,21 +427,15 @@ void frmMain::ScaleTo(UINT dpi) {
   box_font_ = std::move(box_font);
 }
 
-// The shared "From:" and "To:" labels cannot name four boxes each, so each box
-// carries its own name. Without the annotation service (COM not started, or a
-// system that lacks it) the boxes simply go unnamed.
+// Win32 has no way to make "From:" and "To:" label a group of four boxes
+// short of a group box, which would change the window's looks; so each box
+// carries its own name.
 void frmMain::NameControlsForAccessibility() {
-  void* services = nullptr;
-  if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
-                              &services))) {
-    return;
-  }
-  annotations_ = static_cast<IAccPropServices*>(services);
-  for (const layout::Control& control : layout::kControls) {
+  for (const ControlId id : layout::kReadingOrder) {
+    const layout::Control& control = layout::ControlFor(id);
     if (control.accessible_name.empty()) continue;
-    const std::wstring name = WideFromUtf8(control.accessible_name);
-    annotations_->SetHwndPropStr(ControlWindow(control.id), static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
-                                 PROPID_ACC_NAME, name.c_str());
+    const LONG role = control.kind == ControlKind::Button ? ROLE_SYSTEM_PUSHBUTTON : ROLE_SYSTEM_TEXT;
+    accessible_names_.Name(ControlWindow(id), control.accessible_name, role);
   }
 }
 

@@ -5,10 +5,11 @@
 // presenter, and carries out what the presenter tells it (PresentedWindow):
 //
 //   Create    -> WM_CREATE: brushes, fonts, controls in tab order, sizes at the window's DPI,
-//                OctetBoxes and SubnetBox take over their boxes
+//                OctetBoxes and SubnetBox take over their boxes, AccessibleNames names the
+//                boxes and the button
 //   loop      -> ProcessMessage: IsDialogMessage gives Tab, Shift+Tab and Enter
 //   BN_CLICKED or Enter -> CalculatePressed -> ReadOctetBox, SetSubnetText, ShowMessage,
-//                          DescribeSubnet -> SubnetBox: tooltip and accessible description;
+//                          DescribeSubnet -> SubnetBox's tooltip, AccessibleNames' description;
 //                          Announce -> the Announcer (UI Automation's notification event)
 //   EN_SETFOCUS, EN_KILLFOCUS of txtSubnet -> SubnetFocusChanged -> ShowSubnetDescription -> SubnetBox
 //   '.', Backspace, a paste (Ctrl+V, Shift+Insert, menu) in an octet box -> OctetBoxes
@@ -31,12 +32,11 @@
 #include "ui/layout.h"
 #include "ui/main_window_presenter.h"
 #include "ui/presented_window.h"
+#include "ui/win32/accessible_names.h"
 #include "ui/win32/announcement.h"
 #include "ui/win32/base_window.h"
 #include "ui/win32/octet_boxes.h"
 #include "ui/win32/subnet_box.h"
-
-struct IAccPropServices;
 
 namespace morvana {
 
@@ -102,6 +102,9 @@ class frmMain final : public BaseWindow<frmMain>, public PresentedWindow {
   void DecideColours();
   void OnSchemeChange();
   [[nodiscard]] HBRUSH BrushFor(layout::Colour colour) const;
+  void HookControls();
+  static LRESULT CALLBACK ControlProc(HWND control, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR kind,
+                                      DWORD_PTR self);
   void ScaleTo(UINT dpi);
   void NameControlsForAccessibility();
 
@@ -116,9 +119,10 @@ class frmMain final : public BaseWindow<frmMain>, public PresentedWindow {
   Announcer announce_;
   std::array<ColourPair, layout::kControlCount> colours_{};      // by table row
   std::vector<std::pair<layout::Colour, UniqueBrush>> brushes_;  // one per back colour in use
+  bool hooked_ = false;   // ControlProc subclasses the boxes and the button
   HWND focus_ = nullptr;  // the control that had the focus when the window was last active
 
-  IAccPropServices* annotations_ = nullptr;  // accessible names and txtSubnet's description
+  AccessibleNames accessible_names_;  // and txtSubnet's description
   OctetBoxes octet_boxes_{presenter_};
   SubnetBox subnet_box_;
 

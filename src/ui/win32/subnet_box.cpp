@@ -1,7 +1,6 @@
 #include "ui/win32/subnet_box.h"
 
 #include <commctrl.h>
-#include <oleacc.h>
 
 #include "ui/win32/subnet_menu.h"
 #include "ui/win32/wide_text.h"
@@ -49,13 +48,12 @@ void SubnetBox::Create(HWND window, HWND box, MainWindowPresenter& presenter) {
   SetWindowSubclass(box, &Proc, 0, reinterpret_cast<DWORD_PTR>(this));
 }
 
-void SubnetBox::Destroy(IAccPropServices* annotations) {
-  Describe({}, annotations);
+void SubnetBox::Destroy() {
   DestroyWindow(tooltip_);
   tooltip_ = nullptr;
 }
 
-void SubnetBox::Describe(std::string_view description, IAccPropServices* annotations) {
+void SubnetBox::Describe(std::string_view description) {
   const std::wstring text = WideFromUtf8(description);
   // The tooltip keeps the text itself, so TTM_GETTEXT reads it from outside
   // too. Removed, it holds an empty text and is switched off.
@@ -64,16 +62,6 @@ void SubnetBox::Describe(std::string_view description, IAccPropServices* annotat
   SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
   if (text.empty()) SendMessageW(tooltip_, TTM_POP, 0, 0);
   SendMessageW(tooltip_, TTM_ACTIVATE, text.empty() ? FALSE : TRUE, 0);
-
-  if (annotations != nullptr) {
-    if (text.empty()) {
-      MSAAPROPID property = PROPID_ACC_DESCRIPTION;
-      annotations->ClearHwndProps(box_, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, &property, 1);
-    } else {
-      annotations->SetHwndPropStr(box_, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
-                                  PROPID_ACC_DESCRIPTION, text.c_str());
-    }
-  }
 }
 
 void SubnetBox::ShowDescription(std::string_view description) {
