@@ -1,7 +1,7 @@
 // What screen readers and keyboard users get from frmMain beyond the
 // controls themselves: names, roles and the description read from another
-// process, the result said after a press, and txtSubnet's description shown
-// while it has the focus.
+// process in reading order, the result said after a press, and txtSubnet's
+// description shown while it has the focus.
 
 #include <oleacc.h>
 
@@ -35,14 +35,13 @@ class accessibility : public WindowTest {
   }
 };
 
-TEST_F(accessibility, a_reader_in_another_process_reads_every_control_in_the_order_created) {
+TEST_F(accessibility, a_reader_in_another_process_reads_every_control_in_reading_order) {
   PressEnter();
   const std::wstring handle = std::to_wstring(reinterpret_cast<UINT_PTR>(Window()));
   std::istringstream lines(RunBesideWithMessages(Window(), L"win32_msaa_client.exe", handle));
 
-  for (const layout::Control* created : layout::TabOrder()) {
-    const layout::Control& control = *created;
-    const ControlId id = control.id;
+  for (const ControlId id : layout::kReadingOrder) {
+    const layout::Control& control = layout::ControlFor(id);
     std::string role, name, description;
     std::getline(lines, role, '\t');
     std::getline(lines, name, '\t');

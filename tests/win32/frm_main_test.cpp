@@ -294,10 +294,16 @@ TEST_F(frm_main, limits_hold_for_typing_and_for_paste) {
   }
 }
 
+// Read from the screen: the box's edge shows over Label1.
 TEST_F(frm_main, the_octet_box_lies_on_top_where_Label1_reaches_into_it) {
-  POINT overlap{48, 92};  // Label1's last pixel column, inside txtFromFirstOctet
-  EXPECT_EQ(ChildWindowFromPointEx(Window(), overlap, CWP_SKIPINVISIBLE),
-            Control(ControlId::txtFromFirstOctet));
+  RedrawWindow(Window(), nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  POINT overlap{48, 92};  // Label1's last pixel column, the left edge of txtFromFirstOctet
+  ClientToScreen(Window(), &overlap);
+  HDC screen = GetDC(nullptr);
+  const COLORREF edge = GetPixel(screen, overlap.x, overlap.y);
+  ReleaseDC(nullptr, screen);
+  EXPECT_EQ(edge, GetSysColor(COLOR_WINDOWFRAME)) << "the box's edge, not Label1's white";
 }
 
 TEST_F(frm_main, every_caption_shows_whole_with_the_fonts_in_use) {

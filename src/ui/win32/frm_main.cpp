@@ -51,8 +51,9 @@ const wchar_t* ClassFor(ControlKind kind) {
   return WC_STATICW;
 }
 
-// Creation order is the tab order, so the first created lies on top; clipping
-// to siblings keeps Label1 from painting over txtFromFirstOctet.
+// Controls are created in reading order, the order screen readers walk them
+// in, and the first created lies on top. Clipping to siblings keeps each from
+// painting over those above it.
 DWORD StyleFor(const layout::Control& control) {
   const DWORD common = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
   const bool centred = control.align == layout::TextAlign::Centre;
@@ -295,15 +296,16 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
 bool frmMain::OnCreate() {
   DecideColours();
   const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(Window(), GWLP_HINSTANCE));
-  for (const layout::Control* control : layout::TabOrder()) {
-    const std::wstring caption = WideFromUtf8(control->caption);
-    HWND& member = Member(control->id);
-    member = CreateWindowExW(0, ClassFor(control->kind), caption.c_str(), StyleFor(*control), 0, 0, 0, 0,
-                             Window(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(ChildId(control->id))),
-                             instance, nullptr);
+  for (const ControlId id : layout::kReadingOrder) {
+    const layout::Control& control = layout::ControlFor(id);
+    const std::wstring caption = WideFromUtf8(control.caption);
+    HWND& member = Member(id);
+    member =
+        CreateWindowExW(0, ClassFor(control.kind), caption.c_str(), StyleFor(control), 0, 0, 0, 0, Window(),
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(ChildId(id))), instance, nullptr);
     if (member == nullptr) return false;
-    if (control->max_length > 0) SendMessageW(member, EM_SETLIMITTEXT, control->max_length, 0);
-    if (const auto box = layout::OctetBoxOf(control->id)) octet_boxes_.Add(member, *box);
+    if (control.max_length > 0) SendMessageW(member, EM_SETLIMITTEXT, control.max_length, 0);
+    if (const auto box = layout::OctetBoxOf(id)) octet_boxes_.Add(member, *box);
   }
   focus_ = txtFromFirstOctet;
   subnet_box_.Create(Window(), txtSubnet, presenter_);
@@ -425,11 +427,35 @@ void frmMain::ScaleTo(UINT dpi) {
   // The controls hold the new fonts now; the old ones can go.
   label_font_ = std::move(label_font);
   box_font_ = std::move(box_font);
+  ClipLabels(dpi);
+}
+
+// A label lies above the boxes, which come after it in reading order, but
+// where a box reaches into it (txtFromFirstOctet into Label1) the box must
+// show: the label's window leaves that part out.
+void frmMain::ClipLabels(UINT dpi) const {
+  for (const layout::Control& label : layout::kControls) {
+    if (label.kind != ControlKind::Label) continue;
+    const RECT own = PixelRect(label.rect, dpi);
+    HRGN region = nullptr;
+    for (const layout::Control& other : layout::kControls) {
+      RECT overlap{};
+      const RECT rect = PixelRect(other.rect, dpi);
+      if (other.kind == ControlKind::Label || !IntersectRect(&overlap, &own, &rect)) continue;
+      if (region == nullptr) region = CreateRectRgn(0, 0, own.right - own.left, own.bottom - own.top);
+      HRGN cut = CreateRectRgn(rect.left - own.left, rect.top - own.top, rect.right - own.left,
+                               rect.bottom - own.top);
+      CombineRgn(region, region, cut, RGN_DIFF);
+      DeleteObject(cut);
+    }
+    // The window owns the region from here; none gives the label its whole rectangle back.
+    SetWindowRgn(ControlWindow(label.id), region, TRUE);
+  }
 }
 
 // Win32 has no way to make "From:" and "To:" label a group of four boxes
 // short of a group box, which would change the window's looks; so each box
-// carries its own name.
+// carries its own name, and the labels read just before their boxes.
 void frmMain::NameControlsForAccessibility() {
   for (const ControlId id : layout::kReadingOrder) {
     const layout::Control& control = layout::ControlFor(id);

@@ -4,9 +4,9 @@
 // controls, one named member each, turns their messages into calls on the
 // presenter, and carries out what the presenter tells it (PresentedWindow):
 //
-//   Create    -> WM_CREATE: brushes, fonts, controls in tab order, sizes at the window's DPI,
-//                OctetBoxes and SubnetBox take over their boxes, AccessibleNames names the
-//                boxes and the button
+//   Create    -> WM_CREATE: brushes, fonts, controls in reading order (which keeps the tab order),
+//                sizes at the window's DPI, OctetBoxes and SubnetBox take over their boxes,
+//                AccessibleNames names the boxes and the button
 //   loop      -> ProcessMessage: IsDialogMessage gives Tab, Shift+Tab and Enter
 //   BN_CLICKED or Enter -> CalculatePressed -> ReadOctetBox, SetSubnetText, ShowMessage,
 //                          DescribeSubnet -> SubnetBox's tooltip, AccessibleNames' description;
@@ -17,7 +17,7 @@
 //   EN_CHANGE of txtSubnet -> SubnetTextChanged
 //   right-click, Shift+F10 or the Menu key on txtSubnet -> SubnetBox's menu, with "Copy &Network"
 //   WM_SYSCOLORCHANGE, High Contrast switched -> colours decided again, everything repainted
-//   WM_DPICHANGED -> fonts and rectangles again from twips at the new DPI
+//   WM_DPICHANGED -> fonts, rectangles and the labels' clipping again from twips at the new DPI
 //   close     -> WM_DESTROY posts the quit message; fonts and brushes go at WM_NCDESTROY
 
 #include <array>
@@ -106,6 +106,7 @@ class frmMain final : public BaseWindow<frmMain>, public PresentedWindow {
   static LRESULT CALLBACK ControlProc(HWND control, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR kind,
                                       DWORD_PTR self);
   void ScaleTo(UINT dpi);
+  void ClipLabels(UINT dpi) const;
   void NameControlsForAccessibility();
 
   [[nodiscard]] HWND& Member(layout::ControlId id);
