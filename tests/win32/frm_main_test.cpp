@@ -8,6 +8,7 @@
 #include <string>
 #include <utility>
 
+#include "ui/control_colours.h"
 #include "ui/win32/wide_text.h"
 #include "window_driver.h"
 
@@ -294,16 +295,37 @@ TEST_F(frm_main, limits_hold_for_typing_and_for_paste) {
   }
 }
 
-// Read from the screen: the box's edge shows over Label1.
-TEST_F(frm_main, the_octet_box_lies_on_top_where_Label1_reaches_into_it) {
-  RedrawWindow(Window(), nullptr, nullptr,
-               RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-  POINT overlap{48, 92};  // Label1's last pixel column, the left edge of txtFromFirstOctet
-  ClientToScreen(Window(), &overlap);
-  HDC screen = GetDC(nullptr);
-  const COLORREF edge = GetPixel(screen, overlap.x, overlap.y);
-  ReleaseDC(nullptr, screen);
-  EXPECT_EQ(edge, GetSysColor(COLOR_WINDOWFRAME)) << "the box's edge, not Label1's white";
+// Read from the screen: each box's edge shows over Label1, and stands out
+// from the window and from the box's inside. A scheme whose frame colour
+// stands out keeps it (Windows' own); a faint one (Wine's) is drawn over.
+TEST_F(frm_main, box_edges_stand_out_and_lie_on_top_where_Label1_reaches_into_the_box) {
+  const COLORREF saved = GetSysColor(COLOR_WINDOWFRAME);
+  const auto colour = [](COLORREF c) { return layout::Colour{GetRValue(c), GetGValue(c), GetBValue(c)}; };
+  struct Case {
+    const char* name;
+    COLORREF frame;
+    COLORREF drawn;
+  };
+  const Case cases[] = {
+      {"Windows' grey frame", RGB(100, 100, 100), RGB(100, 100, 100)},
+      {"Wine's faint frame", RGB(158, 158, 158), RGB(kEdgeGrey.red, kEdgeGrey.green, kEdgeGrey.blue)}};
+  const int element = COLOR_WINDOWFRAME;
+  for (const Case& c : cases) {
+    SetSysColors(1, &element, &c.frame);
+    RedrawWindow(Window(), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    POINT overlap{48, 92};  // Label1's last pixel column, the left edge of txtFromFirstOctet
+    ClientToScreen(Window(), &overlap);
+    HDC screen = GetDC(nullptr);
+    const COLORREF edge = GetPixel(screen, overlap.x, overlap.y);
+    const COLORREF inside = GetPixel(screen, overlap.x + 4, overlap.y);
+    ReleaseDC(nullptr, screen);
+    EXPECT_EQ(edge, c.drawn) << c.name << ": the box's edge, not Label1's white";
+    EXPECT_GE(ContrastRatio(colour(edge), colour(GetSysColor(COLOR_WINDOW))), kMinimumEdgeContrast) << c.name;
+    EXPECT_GE(ContrastRatio(colour(edge), colour(inside)), kMinimumEdgeContrast)
+        << c.name << ": the box's grey";
+  }
+  SetSysColors(1, &element, &saved);
 }
 
 TEST_F(frm_main, every_caption_shows_whole_with_the_fonts_in_use) {

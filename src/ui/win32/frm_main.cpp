@@ -286,6 +286,7 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       label_font_.reset();
       box_font_.reset();
       brushes_.clear();
+      edge_brush_.reset();
       break;
     default:
       break;
@@ -361,13 +362,16 @@ void frmMain::DecideColours() {
       brushes_.emplace_back(colours.back, UniqueBrush(CreateSolidBrush(ColourRef(colours.back))));
     }
   }
+  const bool frame_stands_out =
+      ContrastRatio(SystemColour(COLOR_WINDOWFRAME), window) >= kMinimumEdgeContrast;
+  edge_brush_.reset(frame_stands_out ? nullptr : CreateSolidBrush(ColourRef(EdgeColour(window))));
 }
 
 // Subclasses the boxes and the button while there is anything to add to
 // them (below), and only then: under Wine a subclass costs each message of
 // the control a few server calls.
 void frmMain::HookControls() {
-  const bool wanted = accessible_names_.Answering();
+  const bool wanted = edge_brush_ != nullptr || accessible_names_.Answering();
   if (wanted == hooked_) return;
   hooked_ = wanted;
   for (const layout::Control& control : layout::kControls) {
@@ -381,8 +385,12 @@ void frmMain::HookControls() {
   }
 }
 
-// What frmMain adds to each box and the button: the accessible object, where
-// the annotation service failed.
+// What frmMain adds to each box and the button:
+// - the accessible object, where the annotation service failed;
+// - an edge that stands out. An edit box draws its one-pixel edge in the
+//   scheme's frame colour, inside its client area (it takes WS_BORDER off
+//   itself). Where that colour does not stand out from the window (Wine's
+//   default grey does not), the edge is drawn over, after each paint.
 LRESULT CALLBACK frmMain::ControlProc(HWND control, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR kind,
                                       DWORD_PTR self) {
   auto& window = *reinterpret_cast<frmMain*>(self);
@@ -390,7 +398,18 @@ LRESULT CALLBACK frmMain::ControlProc(HWND control, UINT message, WPARAM wparam,
   if (message == WM_GETOBJECT) {
     if (const auto answer = window.accessible_names_.AnswerGetObject(control, wparam, lparam)) return *answer;
   }
-  return DefSubclassProc(control, message, wparam, lparam);
+  const LRESULT result = DefSubclassProc(control, message, wparam, lparam);
+  HBRUSH edge = window.edge_brush_.get();
+  const bool painted = message == WM_PAINT || message == WM_NCPAINT;
+  if (painted && edge != nullptr && kind == static_cast<UINT_PTR>(ControlKind::TextBox)) {
+    RECT rect{};
+    GetWindowRect(control, &rect);
+    OffsetRect(&rect, -rect.left, -rect.top);
+    HDC dc = GetWindowDC(control);
+    FrameRect(dc, &rect, edge);
+    ReleaseDC(control, dc);
+  }
+  return result;
 }
 
 HBRUSH frmMain::BrushFor(layout::Colour colour) const {
@@ -405,6 +424,7 @@ HBRUSH frmMain::BrushFor(layout::Colour colour) const {
 // keep system colours of their own and hear of the change from us.
 void frmMain::OnSchemeChange() {
   DecideColours();
+  HookControls();
   for (const layout::Control& control : layout::kControls) {
     SendMessageW(ControlWindow(control.id), WM_SYSCOLORCHANGE, 0, 0);
   }

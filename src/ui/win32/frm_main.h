@@ -16,7 +16,7 @@
 //                          -> the presenter -> SetOctetBoxText, FocusOctetBox
 //   EN_CHANGE of txtSubnet -> SubnetTextChanged
 //   right-click, Shift+F10 or the Menu key on txtSubnet -> SubnetBox's menu, with "Copy &Network"
-//   WM_SYSCOLORCHANGE, High Contrast switched -> colours decided again, everything repainted
+//   WM_SYSCOLORCHANGE, High Contrast switched -> colours and box edges decided again, everything repainted
 //   WM_DPICHANGED -> fonts, rectangles and the labels' clipping again from twips at the new DPI
 //   close     -> WM_DESTROY posts the quit message; fonts and brushes go at WM_NCDESTROY
 
@@ -120,8 +120,9 @@ class frmMain final : public BaseWindow<frmMain>, public PresentedWindow {
   Announcer announce_;
   std::array<ColourPair, layout::kControlCount> colours_{};      // by table row
   std::vector<std::pair<layout::Colour, UniqueBrush>> brushes_;  // one per back colour in use
-  bool hooked_ = false;   // ControlProc subclasses the boxes and the button
-  HWND focus_ = nullptr;  // the control that had the focus when the window was last active
+  UniqueBrush edge_brush_;  // the boxes' edges, where the scheme's frame colour does not stand out
+  bool hooked_ = false;     // ControlProc subclasses the boxes and the button
+  HWND focus_ = nullptr;    // the control that had the focus when the window was last active
 
   AccessibleNames accessible_names_;  // and txtSubnet's description
   OctetBoxes octet_boxes_{presenter_};
