@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <atomic>
+#include <cwchar>
 #include <thread>
 
 #include "ui/win32/clipboard.h"
@@ -211,8 +212,48 @@ std::wstring TooltipText(HWND tooltip, HWND owner, HWND tool_window) {
   return text.data();
 }
 
+std::string RunBesideWithMessages(HWND window, const std::wstring& program, const std::wstring& arguments) {
+  std::array<wchar_t, MAX_PATH> own{};
+  GetModuleFileNameW(nullptr, own.data(), static_cast<DWORD>(own.size()));
+  const std::wstring folder(own.data(), std::wcsrchr(own.data(), L'\\') + 1);
+  std::wstring line = L"\"" + folder + program + L"\" " + arguments;
+  // Read once the program has ended: the pipe holds all it writes meanwhile.
+  SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
+  HANDLE read = nullptr;
+  HANDLE write = nullptr;
+  CreatePipe(&read, &write, &inherited, 1 << 16);
+  SetHandleInformation(read, HANDLE_FLAG_INHERIT, 0);
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESTDHANDLES;
+  startup.hStdOutput = write;
+  PROCESS_INFORMATION process{};
+  if (CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process)) {
+    const ULONGLONG deadline = GetTickCount64() + kCatchDeadlineMs;
+    while (MsgWaitForMultipleObjects(1, &process.hProcess, FALSE, 50, QS_ALLINPUT) != WAIT_OBJECT_0) {
+      PumpMessages(window);
+      if (GetTickCount64() > deadline) TerminateProcess(process.hProcess, 1);
+    }
+    CloseHandle(process.hProcess);
+    CloseHandle(process.hThread);
+  }
+  CloseHandle(write);
+  std::string output(1 << 16, '\0');
+  DWORD got = 0;
+  if (!ReadFile(read, output.data(), static_cast<DWORD>(output.size()), &got, nullptr)) got = 0;
+  CloseHandle(read);
+  output.resize(got);
+  output.erase(std::remove(output.begin(), output.end(), '\r'), output.end());
+  return output;
+}
+
 void WindowTest::SetUp() {
-  frm_ = std::make_unique<frmMain>(+[] { return high_contrast_on; });
+  frm_ = std::make_unique<frmMain>(
+      +[] { return high_contrast_on; },
+      +[](HWND control, std::wstring_view text) {
+        if (announced != nullptr) announced->emplace_back(control, text);
+        AnnounceThroughUiAutomation(control, text);
+      });
   ASSERT_TRUE(frm_->Create(GetModuleHandleW(nullptr))) << "frmMain could not be created";
   frm_->Show(SW_SHOWNORMAL);
   SetForegroundWindow(Window());

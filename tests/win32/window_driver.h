@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ui/layout.h"
@@ -43,6 +44,14 @@ void SetColourScheme(std::array<COLORREF, 2> window_and_text);
 
 // What frmMain's High Contrast seam answers in these tests.
 inline bool high_contrast_on = false;
+// While set, what frmMain has said, and of which control. The system's own
+// route is taken too: where it is missing (Wine) it must do nothing.
+inline std::vector<std::pair<HWND, std::wstring>>* announced = nullptr;
+
+// Runs `program`, which stands beside the test's own, with `arguments` while
+// this thread keeps handling messages, as a screen reader in another process
+// needs; returns its standard output, line ends as "\n".
+std::string RunBesideWithMessages(HWND window, const std::wstring& program, const std::wstring& arguments);
 
 // Dispatches everything queued for this thread through ProcessMessage.
 void PumpMessages(HWND window);

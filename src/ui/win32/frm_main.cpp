@@ -51,8 +51,9 @@ const wchar_t* ClassFor(ControlKind kind) {
   return WC_STATICW;
 }
 
-// Creation order is the tab order, so the first created lies on top; clipping
-// to siblings keeps Label1 from painting over txtFromFirstOctet.
+// Controls are created in reading order, the order screen readers walk them
+// in, and the first created lies on top. Clipping to siblings keeps each from
+// painting over those above it.
 DWORD StyleFor(const layout::Control& control) {
   const DWORD common = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
   const bool centred = control.align == layout::TextAlign::Centre;
@@ -207,12 +208,19 @@ void frmMain::FocusOctetBox(OctetBoxRef box, CaretPlacement caret) {
 }
 
 void frmMain::DescribeSubnet(std::string_view description) {
-  subnet_box_.Describe(description, annotations_);
+  subnet_box_.Describe(description);
+  accessible_names_.Describe(txtSubnet, description);
+  HookControls();
 }
 
-void frmMain::ShowSubnetDescription(std::string_view /*description*/) {}
+void frmMain::ShowSubnetDescription(std::string_view description) {
+  subnet_box_.ShowDescription(description);
+}
 
-void frmMain::Announce(std::string_view /*text*/) {}
+// Said of txtSubnet, where the result stands.
+void frmMain::Announce(std::string_view text) {
+  announce_(txtSubnet, WideFromUtf8(text));
+}
 
 LRESULT frmMain::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
   switch (message) {
@@ -223,8 +231,11 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
         presenter_.CalculatePressed();
         return 0;
       }
-      if (LOWORD(wparam) == ChildId(ControlId::txtSubnet) && HIWORD(wparam) == EN_CHANGE) {
-        presenter_.SubnetTextChanged();
+      if (LOWORD(wparam) == ChildId(ControlId::txtSubnet)) {
+        if (HIWORD(wparam) == EN_CHANGE) presenter_.SubnetTextChanged();
+        if (HIWORD(wparam) == EN_SETFOCUS || HIWORD(wparam) == EN_KILLFOCUS) {
+          presenter_.SubnetFocusChanged(HIWORD(wparam) == EN_SETFOCUS);
+        }
       }
       // Some dialog managers (Wine's) take the default look off the button
       // when Tab moves on to a box; restore it once they are done.
@@ -253,6 +264,9 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_SETFOCUS:
       if (focus_ != nullptr) SetFocus(focus_);
       return 0;
+    case WM_MOVE:  // the description shown under txtSubnet goes with it
+      subnet_box_.PlaceDescription();
+      break;
     case WM_GETDPISCALEDSIZE: {  // the exact client area at the new DPI, not a scaled frame
       *reinterpret_cast<SIZE*>(lparam) = WindowSize(static_cast<UINT>(wparam));
       return TRUE;
@@ -272,6 +286,7 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       label_font_.reset();
       box_font_.reset();
       brushes_.clear();
+      edge_brush_.reset();
       break;
     default:
       break;
@@ -282,15 +297,16 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
 bool frmMain::OnCreate() {
   DecideColours();
   const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(Window(), GWLP_HINSTANCE));
-  for (const layout::Control* control : layout::TabOrder()) {
-    const std::wstring caption = WideFromUtf8(control->caption);
-    HWND& member = Member(control->id);
-    member = CreateWindowExW(0, ClassFor(control->kind), caption.c_str(), StyleFor(*control), 0, 0, 0, 0,
-                             Window(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(ChildId(control->id))),
-                             instance, nullptr);
+  for (const ControlId id : layout::kReadingOrder) {
+    const layout::Control& control = layout::ControlFor(id);
+    const std::wstring caption = WideFromUtf8(control.caption);
+    HWND& member = Member(id);
+    member =
+        CreateWindowExW(0, ClassFor(control.kind), caption.c_str(), StyleFor(control), 0, 0, 0, 0, Window(),
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(ChildId(id))), instance, nullptr);
     if (member == nullptr) return false;
-    if (control->max_length > 0) SendMessageW(member, EM_SETLIMITTEXT, control->max_length, 0);
-    if (const auto box = layout::OctetBoxOf(control->id)) octet_boxes_.Add(member, *box);
+    if (control.max_length > 0) SendMessageW(member, EM_SETLIMITTEXT, control.max_length, 0);
+    if (const auto box = layout::OctetBoxOf(id)) octet_boxes_.Add(member, *box);
   }
   focus_ = txtFromFirstOctet;
   subnet_box_.Create(Window(), txtSubnet, presenter_);
@@ -300,6 +316,7 @@ bool frmMain::OnCreate() {
   const SIZE size = WindowSize(dpi);
   SetWindowPos(Window(), nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   NameControlsForAccessibility();
+  HookControls();
   return true;
 }
 
@@ -313,16 +330,8 @@ void frmMain::OnActivate(WPARAM wparam) {
 }
 
 void frmMain::OnDestroy() {
-  subnet_box_.Destroy(annotations_);
-  if (annotations_ == nullptr) return;
-  for (const layout::Control& control : layout::kControls) {
-    if (control.accessible_name.empty()) continue;
-    MSAAPROPID name = PROPID_ACC_NAME;
-    annotations_->ClearHwndProps(ControlWindow(control.id), static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
-                                 &name, 1);
-  }
-  annotations_->Release();
-  annotations_ = nullptr;
+  subnet_box_.Destroy();
+  accessible_names_.Release();
 }
 
 LRESULT frmMain::OnControlColour(UINT message, WPARAM wparam, LPARAM lparam) {
@@ -353,6 +362,54 @@ void frmMain::DecideColours() {
       brushes_.emplace_back(colours.back, UniqueBrush(CreateSolidBrush(ColourRef(colours.back))));
     }
   }
+  const bool frame_stands_out =
+      ContrastRatio(SystemColour(COLOR_WINDOWFRAME), window) >= kMinimumEdgeContrast;
+  edge_brush_.reset(frame_stands_out ? nullptr : CreateSolidBrush(ColourRef(EdgeColour(window))));
+}
+
+// Subclasses the boxes and the button while there is anything to add to
+// them (below), and only then: under Wine a subclass costs each message of
+// the control a few server calls.
+void frmMain::HookControls() {
+  const bool wanted = edge_brush_ != nullptr || accessible_names_.Answering();
+  if (wanted == hooked_) return;
+  hooked_ = wanted;
+  for (const layout::Control& control : layout::kControls) {
+    if (control.kind == ControlKind::Label) continue;
+    const auto kind = static_cast<UINT_PTR>(control.kind);
+    if (wanted) {
+      SetWindowSubclass(ControlWindow(control.id), &ControlProc, kind, reinterpret_cast<DWORD_PTR>(this));
+    } else {
+      RemoveWindowSubclass(ControlWindow(control.id), &ControlProc, kind);
+    }
+  }
+}
+
+// What frmMain adds to each box and the button:
+// - the accessible object, where the annotation service failed;
+// - an edge that stands out. An edit box draws its one-pixel edge in the
+//   scheme's frame colour, inside its client area (it takes WS_BORDER off
+//   itself). Where that colour does not stand out from the window (Wine's
+//   default grey does not), the edge is drawn over, after each paint.
+LRESULT CALLBACK frmMain::ControlProc(HWND control, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR kind,
+                                      DWORD_PTR self) {
+  auto& window = *reinterpret_cast<frmMain*>(self);
+  if (message == WM_NCDESTROY) RemoveWindowSubclass(control, &ControlProc, kind);
+  if (message == WM_GETOBJECT) {
+    if (const auto answer = window.accessible_names_.AnswerGetObject(control, wparam, lparam)) return *answer;
+  }
+  const LRESULT result = DefSubclassProc(control, message, wparam, lparam);
+  HBRUSH edge = window.edge_brush_.get();
+  const bool painted = message == WM_PAINT || message == WM_NCPAINT;
+  if (painted && edge != nullptr && kind == static_cast<UINT_PTR>(ControlKind::TextBox)) {
+    RECT rect{};
+    GetWindowRect(control, &rect);
+    OffsetRect(&rect, -rect.left, -rect.top);
+    HDC dc = GetWindowDC(control);
+    FrameRect(dc, &rect, edge);
+    ReleaseDC(control, dc);
+  }
+  return result;
 }
 
 HBRUSH frmMain::BrushFor(layout::Colour colour) const {
@@ -367,6 +424,7 @@ HBRUSH frmMain::BrushFor(layout::Colour colour) const {
 // keep system colours of their own and hear of the change from us.
 void frmMain::OnSchemeChange() {
   DecideColours();
+  HookControls();
   for (const layout::Control& control : layout::kControls) {
     SendMessageW(ControlWindow(control.id), WM_SYSCOLORCHANGE, 0, 0);
   }
@@ -389,23 +447,41 @@ void frmMain::ScaleTo(UINT dpi) {
   // The controls hold the new fonts now; the old ones can go.
   label_font_ = std::move(label_font);
   box_font_ = std::move(box_font);
+  ClipLabels(dpi);
 }
 
-// The shared "From:" and "To:" labels cannot name four boxes each, so each box
-// carries its own name. Without the annotation service (COM not started, or a
-// system that lacks it) the boxes simply go unnamed.
-void frmMain::NameControlsForAccessibility() {
-  void* services = nullptr;
-  if (FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
-                              &services))) {
-    return;
+// A label lies above the boxes, which come after it in reading order, but
+// where a box reaches into it (txtFromFirstOctet into Label1) the box must
+// show: the label's window leaves that part out.
+void frmMain::ClipLabels(UINT dpi) const {
+  for (const layout::Control& label : layout::kControls) {
+    if (label.kind != ControlKind::Label) continue;
+    const RECT own = PixelRect(label.rect, dpi);
+    HRGN region = nullptr;
+    for (const layout::Control& other : layout::kControls) {
+      RECT overlap{};
+      const RECT rect = PixelRect(other.rect, dpi);
+      if (other.kind == ControlKind::Label || !IntersectRect(&overlap, &own, &rect)) continue;
+      if (region == nullptr) region = CreateRectRgn(0, 0, own.right - own.left, own.bottom - own.top);
+      HRGN cut = CreateRectRgn(rect.left - own.left, rect.top - own.top, rect.right - own.left,
+                               rect.bottom - own.top);
+      CombineRgn(region, region, cut, RGN_DIFF);
+      DeleteObject(cut);
+    }
+    // The window owns the region from here; none gives the label its whole rectangle back.
+    SetWindowRgn(ControlWindow(label.id), region, TRUE);
   }
-  annotations_ = static_cast<IAccPropServices*>(services);
-  for (const layout::Control& control : layout::kControls) {
+}
+
+// Win32 has no way to make "From:" and "To:" label a group of four boxes
+// short of a group box, which would change the window's looks; so each box
+// carries its own name, and the labels read just before their boxes.
+void frmMain::NameControlsForAccessibility() {
+  for (const ControlId id : layout::kReadingOrder) {
+    const layout::Control& control = layout::ControlFor(id);
     if (control.accessible_name.empty()) continue;
-    const std::wstring name = WideFromUtf8(control.accessible_name);
-    annotations_->SetHwndPropStr(ControlWindow(control.id), static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
-                                 PROPID_ACC_NAME, name.c_str());
+    const LONG role = control.kind == ControlKind::Button ? ROLE_SYSTEM_PUSHBUTTON : ROLE_SYSTEM_TEXT;
+    accessible_names_.Name(ControlWindow(id), control.accessible_name, role);
   }
 }
 

@@ -4,17 +4,20 @@
 // controls, one named member each, turns their messages into calls on the
 // presenter, and carries out what the presenter tells it (PresentedWindow):
 //
-//   Create    -> WM_CREATE: brushes, fonts, controls in tab order, sizes at the window's DPI,
-//                OctetBoxes and SubnetBox take over their boxes
+//   Create    -> WM_CREATE: brushes, fonts, controls in reading order (which keeps the tab order),
+//                sizes at the window's DPI, OctetBoxes and SubnetBox take over their boxes,
+//                AccessibleNames names the boxes and the button
 //   loop      -> ProcessMessage: IsDialogMessage gives Tab, Shift+Tab and Enter
 //   BN_CLICKED or Enter -> CalculatePressed -> ReadOctetBox, SetSubnetText, ShowMessage,
-//                          DescribeSubnet -> SubnetBox: tooltip and accessible description
+//                          DescribeSubnet -> SubnetBox's tooltip, AccessibleNames' description;
+//                          Announce -> the Announcer (UI Automation's notification event)
+//   EN_SETFOCUS, EN_KILLFOCUS of txtSubnet -> SubnetFocusChanged -> ShowSubnetDescription -> SubnetBox
 //   '.', Backspace, a paste (Ctrl+V, Shift+Insert, menu) in an octet box -> OctetBoxes
 //                          -> the presenter -> SetOctetBoxText, FocusOctetBox
 //   EN_CHANGE of txtSubnet -> SubnetTextChanged
 //   right-click, Shift+F10 or the Menu key on txtSubnet -> SubnetBox's menu, with "Copy &Network"
-//   WM_SYSCOLORCHANGE, High Contrast switched -> colours decided again, everything repainted
-//   WM_DPICHANGED -> fonts and rectangles again from twips at the new DPI
+//   WM_SYSCOLORCHANGE, High Contrast switched -> colours and box edges decided again, everything repainted
+//   WM_DPICHANGED -> fonts, rectangles and the labels' clipping again from twips at the new DPI
 //   close     -> WM_DESTROY posts the quit message; fonts and brushes go at WM_NCDESTROY
 
 #include <array>
@@ -29,11 +32,11 @@
 #include "ui/layout.h"
 #include "ui/main_window_presenter.h"
 #include "ui/presented_window.h"
+#include "ui/win32/accessible_names.h"
+#include "ui/win32/announcement.h"
 #include "ui/win32/base_window.h"
 #include "ui/win32/octet_boxes.h"
 #include "ui/win32/subnet_box.h"
-
-struct IAccPropServices;
 
 namespace morvana {
 
@@ -57,7 +60,9 @@ class frmMain final : public BaseWindow<frmMain>, public PresentedWindow {
   // A fixed frame with a minimise button: the layout does not follow a resize.
   static constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 
-  explicit frmMain(HighContrastQuery high_contrast = &SystemHighContrast) : high_contrast_(high_contrast) {}
+  explicit frmMain(HighContrastQuery high_contrast = &SystemHighContrast,
+                   Announcer announce = &AnnounceThroughUiAutomation)
+      : high_contrast_(high_contrast), announce_(announce) {}
   // Destroys the window while the members its last messages use still live.
   ~frmMain() override;
   frmMain(const frmMain&) = delete;
@@ -97,7 +102,11 @@ class frmMain final : public BaseWindow<frmMain>, public PresentedWindow {
   void DecideColours();
   void OnSchemeChange();
   [[nodiscard]] HBRUSH BrushFor(layout::Colour colour) const;
+  void HookControls();
+  static LRESULT CALLBACK ControlProc(HWND control, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR kind,
+                                      DWORD_PTR self);
   void ScaleTo(UINT dpi);
+  void ClipLabels(UINT dpi) const;
   void NameControlsForAccessibility();
 
   [[nodiscard]] HWND& Member(layout::ControlId id);
@@ -108,11 +117,14 @@ class frmMain final : public BaseWindow<frmMain>, public PresentedWindow {
   UniqueFont label_font_;
   UniqueFont box_font_;
   HighContrastQuery high_contrast_;
+  Announcer announce_;
   std::array<ColourPair, layout::kControlCount> colours_{};      // by table row
   std::vector<std::pair<layout::Colour, UniqueBrush>> brushes_;  // one per back colour in use
-  HWND focus_ = nullptr;  // the control that had the focus when the window was last active
+  UniqueBrush edge_brush_;  // the boxes' edges, where the scheme's frame colour does not stand out
+  bool hooked_ = false;     // ControlProc subclasses the boxes and the button
+  HWND focus_ = nullptr;    // the control that had the focus when the window was last active
 
-  IAccPropServices* annotations_ = nullptr;  // accessible names and txtSubnet's description
+  AccessibleNames accessible_names_;  // and txtSubnet's description
   OctetBoxes octet_boxes_{presenter_};
   SubnetBox subnet_box_;
 

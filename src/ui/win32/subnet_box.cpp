@@ -1,7 +1,6 @@
 #include "ui/win32/subnet_box.h"
 
 #include <commctrl.h>
-#include <oleacc.h>
 
 #include "ui/win32/subnet_menu.h"
 #include "ui/win32/wide_text.h"
@@ -19,6 +18,16 @@ TOOLINFOW BoxTool(HWND window, HWND box) {
   return tool;
 }
 
+// The tool shown while the box has the focus: placed by us, not the mouse.
+TOOLINFOW ShownTool(HWND window) {
+  TOOLINFOW tool{};
+  tool.cbSize = sizeof tool;
+  tool.uFlags = TTF_TRACK | TTF_ABSOLUTE;
+  tool.hwnd = window;
+  tool.uId = 1;
+  return tool;
+}
+
 }  // namespace
 
 // The tooltip is created once with the window and destroyed with it; it
@@ -31,20 +40,20 @@ void SubnetBox::Create(HWND window, HWND box, MainWindowPresenter& presenter) {
   tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window, nullptr,
                              instance, nullptr);
-  TOOLINFOW tool = BoxTool(window, box);
-  tool.lpszText = const_cast<wchar_t*>(L"");
-  SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  for (TOOLINFOW tool : {BoxTool(window, box), ShownTool(window)}) {
+    tool.lpszText = const_cast<wchar_t*>(L"");
+    SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  }
   SendMessageW(tooltip_, TTM_ACTIVATE, FALSE, 0);
   SetWindowSubclass(box, &Proc, 0, reinterpret_cast<DWORD_PTR>(this));
 }
 
-void SubnetBox::Destroy(IAccPropServices* annotations) {
-  Describe({}, annotations);
+void SubnetBox::Destroy() {
   DestroyWindow(tooltip_);
   tooltip_ = nullptr;
 }
 
-void SubnetBox::Describe(std::string_view description, IAccPropServices* annotations) {
+void SubnetBox::Describe(std::string_view description) {
   const std::wstring text = WideFromUtf8(description);
   // The tooltip keeps the text itself, so TTM_GETTEXT reads it from outside
   // too. Removed, it holds an empty text and is switched off.
@@ -53,16 +62,26 @@ void SubnetBox::Describe(std::string_view description, IAccPropServices* annotat
   SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
   if (text.empty()) SendMessageW(tooltip_, TTM_POP, 0, 0);
   SendMessageW(tooltip_, TTM_ACTIVATE, text.empty() ? FALSE : TRUE, 0);
+}
 
-  if (annotations != nullptr) {
-    if (text.empty()) {
-      MSAAPROPID property = PROPID_ACC_DESCRIPTION;
-      annotations->ClearHwndProps(box_, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, &property, 1);
-    } else {
-      annotations->SetHwndPropStr(box_, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
-                                  PROPID_ACC_DESCRIPTION, text.c_str());
-    }
+void SubnetBox::ShowDescription(std::string_view description) {
+  const std::wstring text = WideFromUtf8(description);
+  TOOLINFOW tool = ShownTool(window_);
+  showing_ = !text.empty();
+  if (showing_) {
+    tool.lpszText = const_cast<wchar_t*>(text.c_str());
+    SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+    PlaceDescription();
   }
+  SendMessageW(tooltip_, TTM_TRACKACTIVATE, showing_ ? TRUE : FALSE, reinterpret_cast<LPARAM>(&tool));
+}
+
+// Just below the box, at its left edge, as the hover tooltip stands below the pointer.
+void SubnetBox::PlaceDescription() const {
+  if (!showing_) return;
+  RECT box{};
+  GetWindowRect(box_, &box);
+  SendMessageW(tooltip_, TTM_TRACKPOSITION, 0, MAKELPARAM(box.left, box.bottom + 1));
 }
 
 void SubnetBox::OnSchemeChange() const {

@@ -1,16 +1,15 @@
 #pragma once
 
-// What txtSubnet carries beyond an edit control: a tooltip and an accessible
-// description that tell the network its mask stands for, and a context menu
-// of its own that can copy that network. frmMain creates it with the box and
-// hands it each description; the menu asks the presenter about the network.
+// What txtSubnet carries beyond an edit control: a tooltip that tells the
+// network its mask stands for, on hover and, for the keyboard, under the box
+// while it has the focus; and a context menu of its own that can copy that
+// network. frmMain creates it with the box and hands it each description; the
+// menu asks the presenter about the network.
 
 #include <string_view>
 
 #include "ui/main_window_presenter.h"
 #include "ui/win32/base_window.h"
-
-struct IAccPropServices;
 
 namespace morvana {
 
@@ -19,11 +18,15 @@ class SubnetBox {
   // Gives `box`, a child of `window`, its tooltip and its subclass.
   void Create(HWND window, HWND box, MainWindowPresenter& presenter);
   // Ends what Create began, before the window's controls go.
-  void Destroy(IAccPropServices* annotations);
+  void Destroy();
 
-  // The tooltip's text and the accessible description (through
-  // `annotations`, when there are any); empty removes both.
-  void Describe(std::string_view description, IAccPropServices* annotations);
+  // The tooltip's text on hover; empty switches it off.
+  void Describe(std::string_view description);
+  // Shows `description` under the box, as the tooltip shows on hover, until
+  // an empty one hides it.
+  void ShowDescription(std::string_view description);
+  // Keeps the description shown under the box when the window moves.
+  void PlaceDescription() const;
 
   // The tooltip keeps system colours of its own.
   void OnSchemeChange() const;
@@ -34,7 +37,8 @@ class SubnetBox {
 
   HWND window_ = nullptr;
   HWND box_ = nullptr;
-  HWND tooltip_ = nullptr;  // owned by the window, one tool: the box
+  HWND tooltip_ = nullptr;  // owned by the window; two tools: the box, and the description shown
+  bool showing_ = false;    // the description under the box
   MainWindowPresenter* presenter_ = nullptr;
 };
 
