@@ -57,7 +57,7 @@ appstreamcli validate --no-net src/ui/qt/$app.metainfo.xml
 step "Morvana.exe under Wine"
 scripts/test-windows.sh
 
-step "the Windows zip: Morvana-*-win64.zip"
+step "the Windows zip and MSI: Morvana-*-win64.zip, Morvana-*-x64.msi"
 cmake --preset mingw-release >/dev/null
 cmake --build --preset mingw-release -j2 >/dev/null
 rm -f build/mingw-release/Morvana-*-win64.zip
@@ -71,6 +71,8 @@ rm -rf build/mingw-release/unzipped && mkdir build/mingw-release/unzipped
 (cd build/mingw-release/unzipped && cmake -E tar xf "../${zip##*/}")
 cmp build/mingw-release/unzipped/Morvana-1.0.0-win64/Morvana.exe build/mingw/src/ui/win32/Morvana.exe
 echo "$zip holds Morvana.exe, the README and the licence"
+# The MSI beside it: reproducible, and installed, upgraded, refused and removed under Wine.
+scripts/test-msi.sh
 
 step "the browser window: Morvana.html"
 cmake --preset web >/dev/null
