@@ -4,12 +4,11 @@
 # the release silently, checks what it put where, starts and closes the
 # installed program, upgrades it to 1.0.1, has the release refuse to go back
 # over 1.0.1, and uninstalls, checking that nothing remains. Needs the
-# release build (build/mingw-release) made first.
+# release build (build/mingw-release) made first. MSI_TEST_REUSE=1 keeps the
+# second and the 1.0.1 builds of an earlier run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-readonly wine=/usr/lib/wine/wine64
-readonly wineserver=/usr/lib/wine/wineserver64
 release=build/mingw-release
 newer=build/mingw-release-1.0.1
 
@@ -58,26 +57,9 @@ check "the downgrade message is in the package" \
 # A private prefix, and no menu entries or file associations for the desktop:
 # winemenubuilder would write them into the home folder.
 export WINEPREFIX="$PWD/build/msi-test/wineprefix" WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d" WINELOADER="$wine" WINESERVER="$wineserver"
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 rm -rf build/msi-test
-mkdir -p "$WINEPREFIX"
-xvfb_pid=""
-display_file="$(mktemp)"
-cleanup() {
-  "$wineserver" -k 2>/dev/null || true
-  if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; wait "$xvfb_pid" 2>/dev/null || true; fi
-  rm -f "$display_file"
-}
-trap cleanup EXIT
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$display_file" >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do
-  [ -s "$display_file" ] && break
-  sleep 0.1
-done
-export DISPLAY=":$(head -n 1 "$display_file")"
-"$wineserver" -p >/dev/null 2>&1 </dev/null
-"$wine" wineboot --init >/dev/null 2>&1 </dev/null || true
+source scripts/wine-session.sh
 started=$SECONDS
 
 drive_c=$WINEPREFIX/drive_c

@@ -15,8 +15,8 @@ DWORD RunProbe(const std::string& mode) {
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
-  if (CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process) ==
-      0) {
+  if (CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                     &process) == 0) {
     return static_cast<DWORD>(-1);
   }
   DWORD code = STILL_ACTIVE;
