@@ -3,9 +3,8 @@
 # clean, and once more as 1.0.1, then, under Wine in a private prefix, installs
 # the release silently, checks what it put where, starts and closes the
 # installed program, upgrades it to 1.0.1, has the release refuse to go back
-# over 1.0.1, and uninstalls, checking that nothing remains. Needs the
-# release build (build/mingw-release) made first. MSI_TEST_REUSE=1 keeps the
-# second and the 1.0.1 builds of an earlier run.
+# over 1.0.1, and uninstalls, checking that nothing remains.
+# MSI_TEST_REUSE=1 builds on the second and the 1.0.1 builds of an earlier run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -27,6 +26,8 @@ check() {  # description command...
 }
 
 # The release MSI, and the same sources built again from clean and as 1.0.1.
+cmake --preset mingw-release >/dev/null
+cmake --build --preset mingw-release --target morvana_msi -j2 >/dev/null
 msi=$(echo "$release"/Morvana-*-x64.msi)
 version=${msi##*/Morvana-}
 version=${version%-x64.msi}
