@@ -7,8 +7,9 @@
 // window like Morvana's whatever the program does: comctl32 6 loads and
 // registers its classes, and the window holds as many controls of each kind
 // as frmMain (four labels, nine text boxes, a button), with the system font in
-// a plain grid, and nothing of Morvana's own: no faces, colours, subclassing,
-// menu or accessible names.
+// a plain grid, with the caret in the first text box as in frmMain, and
+// nothing of Morvana's own: no faces, colours, subclassing, menu or accessible
+// names.
 #include <windows.h>
 #ifdef BARE_COMMON_CONTROLS
 #include <commctrl.h>
@@ -18,9 +19,16 @@
 
 namespace {
 
+constexpr int kFirstTextBoxId = 101;  // the controls' ids: 100 times the row, plus one up
+
 LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   if (message == WM_DESTROY) {
     PostQuitMessage(0);
+    return 0;
+  }
+  HWND box = GetDlgItem(window, kFirstTextBoxId);
+  if (message == WM_ACTIVATE && LOWORD(wparam) != WA_INACTIVE && box != nullptr) {
+    SetFocus(box);
     return 0;
   }
   return DefWindowProcW(window, message, wparam, lparam);
@@ -29,7 +37,7 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lpa
 void AddControls(HWND window, HINSTANCE instance, const wchar_t* kind, DWORD style, int count, int row) {
   for (int i = 0; i < count; ++i) {
     CreateWindowExW(0, kind, L"", WS_CHILD | WS_VISIBLE | style, 8 + 30 * i, 8 + 30 * row, 28, 20, window,
-                    nullptr, instance, nullptr);
+                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(100 * row + i + 1)), instance, nullptr);
   }
 }
 
@@ -53,9 +61,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR command_li
     CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, 10, 10, 100, 20,
                     window, nullptr, instance, nullptr);
   } else if (std::wcscmp(command_line, L"controls") == 0) {
-    AddControls(window, instance, L"STATIC", SS_LEFT, 4, 0);
     AddControls(window, instance, L"EDIT", WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL, 9, 1);
     AddControls(window, instance, L"BUTTON", WS_TABSTOP | BS_DEFPUSHBUTTON, 1, 2);
+    AddControls(window, instance, L"STATIC", SS_LEFT, 4, 3);
   }
   ShowWindow(window, show);
   MSG message;
