@@ -52,8 +52,8 @@ for f in bin/morvana share/applications/$app.desktop share/metainfo/$app.metainf
   grep -q " \./usr/$f\$" <<<"$listing" || { echo "$deb lacks /usr/$f"; exit 1; }
 done
 echo "$deb holds the executable, desktop entry, metainfo, seven icons, manual page, copyright and changelog"
-# Debian's own checks. As root, lintian says it would rather not be; no tag comes of it.
 [ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || { echo "$deb is not version $version"; exit 1; }
+# Debian's own checks. As root, lintian says it would rather not be; no tag comes of it.
 lintian --fail-on error,warning "$deb"
 desktop-file-validate src/ui/qt/$app.desktop
 appstreamcli validate --no-net src/ui/qt/$app.metainfo.xml
