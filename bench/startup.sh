@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Start-up time (exec until the window is mapped) and peak RSS of both windows,
 # each against its toolkit's floor, on a private Xvfb display.
-#   bash bench/startup.sh [runs] [qt-first|wine-first]     (default 20 qt-first)
+#   bash bench/startup.sh [runs] [qt-first|wine-first] [EARLIER_MORVANA_EXE]
+# (default 20 qt-first). An earlier build of Morvana.exe, when given, takes
+# its turn in the Wine block as the row "earlier.exe".
 # Each toolkit's rows run in their own interleaved block, and every start
 # waits for a settled machine first, so the order of the blocks must not move
 # the figures: run it both ways to see.
@@ -9,6 +11,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-20}
 order=${2:-qt-first}
+earlier_exe=${3:-}
 case $order in
   qt-first) blocks=(qt wine) ;;
   wine-first) blocks=(wine qt) ;;
@@ -24,6 +27,7 @@ morvana=$(find build/bench/src -name morvana -type f -perm -u+x | head -n 1)
 bare_qt=build/bench/bench/bare_qt_window
 exe=$(find build/mingw-bench/src -name Morvana.exe | head -n 1)
 bare_exe=build/mingw-bench/bench/bare_win32_window.exe
+controls_exe=build/mingw-bench/bench/bare_win32_controls.exe
 wine=/usr/lib/wine/wine64
 wineserver=/usr/lib/wine/wineserver64
 
@@ -112,8 +116,10 @@ qt_round() {  # out
 }
 wine_round() {  # out
   measure "$1" Morvana.exe "Morvana" "$wine" "$exe"
+  [ -z "$earlier_exe" ] || measure "$1" earlier.exe "Morvana" "$wine" "$earlier_exe"
   measure "$1" bare_win32 "Bare Win32 window" "$wine" "$bare_exe"
   measure "$1" bare_win32+text "Bare Win32 window" "$wine" "$bare_exe" text
+  measure "$1" bare_win32+ctls "Bare Win32 window" "$wine" "$controls_exe" controls
 }
 
 # One unmeasured round of everything warms the caches and starts Wine's
@@ -140,9 +146,11 @@ summary() {  # name -> "median min max rss_kb"
 echo "$runs runs of each, blocks ${blocks[*]}"
 printf '%-16s %10s %8s %8s %11s\n' program median_ms min_ms max_ms peak_rss_kb
 # The +text rows are the floors with one text box: not targets, but they show
-# what the first text costs each toolkit.
+# what the first text costs each toolkit. bare_win32+ctls holds what Wine does
+# for any window of Morvana.exe's fourteen controls (bench/bare_win32_window.cpp).
 declare -A medians
-for name in morvana bare_qt bare_qt+text Morvana.exe bare_win32 bare_win32+text; do
+for name in morvana bare_qt bare_qt+text Morvana.exe ${earlier_exe:+earlier.exe} bare_win32 bare_win32+text \
+            bare_win32+ctls; do
   read -r median min max rss <<<"$(summary "$name")"
   printf '%-16s %10s %8s %8s %11s\n' "$name" "$median" "$min" "$max" "$rss"
   medians[$name]=$median
@@ -153,5 +161,7 @@ ratio() {  # what program floor
 }
 ratio "Linux window start-up" morvana bare_qt
 ratio "Morvana.exe start-up under Wine" Morvana.exe bare_win32
+awk -v a="${medians[Morvana.exe]}" -v b="${medians[bare_win32+ctls]}" \
+  'BEGIN {printf "Morvana.exe start-up under Wine: %.2fx the floor with its controls\n", a/b}'
 echo "Morvana.exe size: $(stat -c %s "$exe") bytes (floor: $(stat -c %s "$bare_exe") bytes)"
 echo "machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //'), $(free -g | awk '/Mem:/ {print $2}') GiB"

@@ -32,6 +32,8 @@ packages=(
   lintian desktop-file-utils appstream python3
   # Morvana.exe: cross compiler, Wine, a display for its window tests
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine64 xvfb xauth x11-utils xdotool imagemagick
+  # Morvana's MSI: wixl builds it, msitools' Python bindings (system Python) mend it
+  wixl msitools gir1.2-libmsi-1.0 python3-gi
   # a headless Wayland compositor for the Linux window's Wayland test
   weston
   # the Linux window read as a screen reader reads it: a session bus, the AT-SPI

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Every test of Morvana, from a clean clone on Debian 12:
 #   formatting, the native build (g++ and clang, with clang-tidy), the
-#   sanitizer build, the Linux .deb, Morvana.exe under Wine, the Windows zip,
+#   sanitizer build, the Linux .deb, Morvana.exe under Wine, the Windows zip
+#   and MSI (installed, upgraded and removed under Wine),
 #   Morvana.html in headless Chromium, and a bounded fuzz run. Needs no git:
 #   a tree without .git passes too.
 set -euo pipefail
@@ -10,6 +11,8 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 
 step() { printf '\n==== %s\n' "$*"; }
+# The one version number every release file carries (cmake -DMORVANA_VERSION=...).
+version=$(sed -n 's/^set(MORVANA_VERSION \([0-9.]*\) CACHE.*/\1/p' CMakeLists.txt)
 
 step "formatting (clang-format 14)"
 find src tests fuzz bench tools -type f \( -name '*.cpp' -o -name '*.h' \) -print0 | xargs -0 clang-format --dry-run --Werror
@@ -49,6 +52,7 @@ for f in bin/morvana share/applications/$app.desktop share/metainfo/$app.metainf
   grep -q " \./usr/$f\$" <<<"$listing" || { echo "$deb lacks /usr/$f"; exit 1; }
 done
 echo "$deb holds the executable, desktop entry, metainfo, seven icons, manual page, copyright and changelog"
+[ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || { echo "$deb is not version $version"; exit 1; }
 # Debian's own checks. As root, lintian says it would rather not be; no tag comes of it.
 lintian --fail-on error,warning "$deb"
 desktop-file-validate src/ui/qt/$app.desktop
@@ -64,20 +68,22 @@ find src/ui/win32 -name '*.cpp' -print0 | xargs -0 clang-tidy -p build/mingw --q
   --extra-arg=-isystem"$mingw_cxx/x86_64-w64-mingw32" --extra-arg=-isystem"$mingw_cxx/backward" 2>&1 |
   { grep -v "warnings generated" || true; }
 
-step "the Windows zip: Morvana-*-win64.zip"
+step "the Windows zip and MSI: Morvana-*-win64.zip, Morvana-*-x64.msi"
 cmake --preset mingw-release >/dev/null
 cmake --build --preset mingw-release -j2 >/dev/null
 rm -f build/mingw-release/Morvana-*-win64.zip
 cpack --preset mingw-release >/dev/null
 zip=$(echo build/mingw-release/Morvana-*-win64.zip)
-want=$(printf 'Morvana-1.0.0-win64/%s\n' LICENSE.txt Morvana.exe README.txt)
+want=$(printf "Morvana-$version-win64/%s\n" LICENSE.txt Morvana.exe README.txt)
 got=$(cmake -E tar tf "$zip" | sort)
 [ "$got" = "$want" ] || { printf '%s holds:\n%s\nexpected:\n%s\n' "$zip" "$got" "$want"; exit 1; }
 # The program in it is the one tested under Wine above, byte for byte.
 rm -rf build/mingw-release/unzipped && mkdir build/mingw-release/unzipped
 (cd build/mingw-release/unzipped && cmake -E tar xf "../${zip##*/}")
-cmp build/mingw-release/unzipped/Morvana-1.0.0-win64/Morvana.exe build/mingw/src/ui/win32/Morvana.exe
+cmp "build/mingw-release/unzipped/Morvana-$version-win64/Morvana.exe" build/mingw/src/ui/win32/Morvana.exe
 echo "$zip holds Morvana.exe, the README and the licence"
+# The MSI beside it: reproducible, and installed, upgraded, refused and removed under Wine.
+scripts/test-msi.sh
 
 step "the browser window: Morvana.html"
 cmake --preset web >/dev/null
@@ -91,8 +97,14 @@ page=build/web/src/ui/web/Morvana.html
 size=$(stat -c %s "$page")
 [ "$size" -le 102400 ] || { echo "$page is $size bytes, more than 100 KB"; exit 1; }
 # The release carries the tested page, byte for byte.
-cmp "$page" build/web/Morvana-1.0.0.html
-echo "$page: $size bytes, $(gzip -9 -c "$page" | wc -c) gzipped; build/web/Morvana-1.0.0.html is the same file"
+cmp "$page" "build/web/Morvana-$version.html"
+echo "$page: $size bytes, $(gzip -9 -c "$page" | wc -c) gzipped; build/web/Morvana-$version.html is the same file"
+# Another version number needs only the one setting: the package and the page follow it.
+cmake --preset linux-release -B build/linux-release-1.0.1 -DMORVANA_VERSION=1.0.1 >/dev/null
+grep -q 'set(CPACK_PACKAGE_VERSION "1.0.1")' build/linux-release-1.0.1/CPackConfig.cmake
+cmake --preset web -B build/web-1.0.1 -DMORVANA_VERSION=1.0.1 >/dev/null
+grep -q 'Morvana-1\.0\.1\.html' build/web-1.0.1/build.ninja
+echo "configured as 1.0.1, the .deb and the page are 1.0.1 (the exe and the MSI: the Windows step)"
 
 step "fuzzing, bounded"
 scripts/test-fuzz.sh

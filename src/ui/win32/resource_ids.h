@@ -5,8 +5,9 @@
 
 #define MORVANA_ICON_GROUP_ID 1
 #define MORVANA_MANIFEST_ID 1
-#define MORVANA_VERSION_NUMBERS 1, 0, 0, 0
-#define MORVANA_VERSION_TEXT "1.00"
+// MORVANA_VERSION_NUMBERS and MORVANA_VERSION_TEXT, written by CMake from the
+// project version (cmake/MorvanaVersion.cmake): 1, 0, 0, 0 and "1.00" for 1.0.0.
+#include "morvana_version.h"
 #define MORVANA_PRODUCT_NAME "Morvana"
 #define MORVANA_FILE_NAME "Morvana.exe"
 
