@@ -57,19 +57,7 @@ constexpr OctetBoxRef To3{AddressSide::To, OctetPosition::Third};
 // One thing the user does; `box` and `text` serve the kinds that need them.
 // Type changes a box by hand, which is the box's own business.
 struct Step {
-  enum Kind {
-    Press,
-    Type,
-    FullStop,
-    FullStopAtStart,
-    Backspace,
-    Paste,
-    HandEdit,
-    Copy,
-    CopyBusy,
-    Focus,
-    Blur
-  } kind;
+  enum Kind { Press, Type, FullStop, FullStopAtStart, Paste, HandEdit, Copy, CopyBusy, Focus, Blur } kind;
   OctetBoxRef box = From1;
   const char* text = "";
 };
@@ -122,9 +110,6 @@ TEST(main_window_presenter, sequences_tell_the_window_what_to_do) {
        {"focus From2 select", "took"}, kNoCopy},
       {"a_full_stop_at_the_start_of_a_box_is_dropped", kRange, {{FullStopAtStart, From1}}, {"took"},
        kNoCopy},
-      {"backspace_in_an_empty_box_goes_back", {"10", "", "", "", "", "", "", ""}, {{Backspace, From2}},
-       {"focus From1 end", "took"}, kNoCopy},
-      {"backspace_with_text_is_the_box_s_own", kRange, {{Backspace, From2}}, {"left"}, kNoCopy},
       {"a_pasted_block_fills_both_addresses_and_keeps_the_description", kRange,
        {{Press}, {Paste, From2, "10.1.2.3/31"}},
        {kMask, kDescribed, kAnnounced, "From1=10", "From2=1", "From3=2", "From4=2", "To1=10", "To2=1",
@@ -148,9 +133,6 @@ TEST(main_window_presenter, sequences_tell_the_window_what_to_do) {
         case FullStop:
         case FullStopAtStart:
           taken(presenter.FullStopTyped(step.box, step.kind == FullStop));
-          break;
-        case Backspace:
-          taken(presenter.BackspacePressed(step.box));
           break;
         case Paste:
           taken(presenter.TextPasted(step.box, step.text));
