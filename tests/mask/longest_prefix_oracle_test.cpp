@@ -28,13 +28,11 @@ std::string LongestPrefixMask(std::uint32_t a, std::uint32_t b) {
 // loop: one regression, one failure.
 testing::AssertionResult MatchesOracle(std::uint32_t a, std::uint32_t b) {
   const auto result = CalculateSubnetMask(Dotted(a), Dotted(b));
-  if (!result.HasValue())
-    return testing::AssertionFailure() << Dotted(a) << " / " << Dotted(b) << ": no mask";
-  if (result.Value() != LongestPrefixMask(a, b)) {
-    return testing::AssertionFailure() << Dotted(a) << " / " << Dotted(b) << ": " << result.Value()
-                                       << ", the longest common prefix is " << LongestPrefixMask(a, b);
-  }
-  return testing::AssertionSuccess();
+  const std::string expected = LongestPrefixMask(a, b);
+  if (result.HasValue() && result.Value() == expected) return testing::AssertionSuccess();
+  return testing::AssertionFailure() << Dotted(a) << " / " << Dotted(b) << ": "
+                                     << (result.HasValue() ? result.Value() : "no mask") << ", not "
+                                     << expected;
 }
 
 TEST(longest_prefix_oracle, every_octet_pair_at_every_position) {

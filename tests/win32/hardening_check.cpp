@@ -1,7 +1,9 @@
 // Morvana.exe's failure handlers, in a program built the same way. Run with
 // no argument, it runs itself once for each case and checks that a failed
 // check ends the process at once with the fast-fail code, neither running on
-// nor stopping at a message (the test's time-out catches a message).
+// nor stopping at a message (the test's time-out catches a message), and
+// that asking a vector for an element it lacks ends it through the
+// program's own throwing helper, as abort() does.
 #include <windows.h>
 
 #include <array>
@@ -11,6 +13,7 @@
 #include <cstring>
 #include <string>
 #include <string_view>
+#include <vector>
 
 extern "C" std::uintptr_t __stack_chk_guard;  // NOLINT(bugprone-reserved-identifier): the compiler's name
 
@@ -33,17 +36,20 @@ namespace {
 int main(int argc, char** argv) {
   if (argc > 2) {
     const std::size_t number = std::strtoul(argv[2], nullptr, 10);
-    return std::string_view(argv[1]) == "read" ? ReadAt(number) : Fill(number);
+    const std::string_view what = argv[1];
+    if (what == "at") return std::vector<int>(4).at(number);
+    return what == "read" ? ReadAt(number) : Fill(number);
   }
   if (argc > 1) return __stack_chk_guard == 0xFF0A0000 ? 1 : 0;  // seeded before main
   std::array<char, MAX_PATH> self{};
   GetModuleFileNameA(nullptr, self.data(), MAX_PATH);
   constexpr int kFastFail = static_cast<int>(STATUS_STACK_BUFFER_OVERRUN);
-  const std::array<std::pair<const char*, int>, 4> cases{{
+  const std::array<std::pair<const char*, int>, 5> cases{{
       {"read 3", 0},            // an index inside the array
       {"read 4", kFastFail},    // one past its end
       {"fill 100", kFastFail},  // a buffer on the stack overrun
       {"seeded", 0},            // the stack guard seeded
+      {"at 4", 3},              // vector::at past the end: abort()'s exit code
   }};
   int failed = 0;
   for (const auto& [arguments, expected] : cases) {
