@@ -3,7 +3,7 @@
 that the same inputs always give the same bytes.
 
     make_msi.py --wxs morvana.wxs --version 1.0.1 --exe Morvana.exe
-                --readme README.md --licence LICENSE --icon morvana.ico
+                --readme README.txt --licence LICENSE --icon morvana.ico
                 --about-link URL --help-link URL --work DIR --output Morvana-1.0.1-x64.msi
 
 wixl leaves four things to mend:
