@@ -28,8 +28,8 @@ namespace {
 
 // NOLINTBEGIN(bugprone-reserved-identifier, cert-dcl58-cpp): the names the compiler and library call.
 namespace std {
-[[noreturn]] void __glibcxx_assert_fail(const char* /*file*/, int /*line*/, const char* /*function*/,
-                                        const char* /*condition*/) noexcept {
+[[gnu::noreturn]] void __glibcxx_assert_fail(const char* /*file*/, int /*line*/, const char* /*function*/,
+                                             const char* /*condition*/) noexcept {
   FastFail(FAST_FAIL_RANGE_CHECK_FAILURE);
 }
 }  // namespace std
@@ -49,7 +49,7 @@ namespace {
 
 // Before main and before every other constructor. It changes the guard, so
 // it must not be guarded itself.
-[[gnu::constructor(101), gnu::no_stack_protector]] void SeedStackGuard() {
+__attribute__((constructor(101), no_stack_protector)) void SeedStackGuard() {
   std::uintptr_t seed = 0;
   if (RtlGenRandom(&seed, sizeof seed) && seed != 0) __stack_chk_guard = seed;
 }
