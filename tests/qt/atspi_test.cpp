@@ -36,7 +36,7 @@ class frm_main_atspi : public WindowTest {
   QStringList heard_;
 };
 
-TEST_F(frm_main_atspi, children_read_in_reading_order_and_address_labels_name_their_boxes) {
+TEST_F(frm_main_atspi, children_read_in_order_labels_name_their_boxes_and_every_press_is_shown) {
   QStringList expected;
   for (const layout::ControlId id : layout::kReadingOrder) {
     const layout::Control& row = layout::ControlFor(id);
@@ -59,9 +59,8 @@ TEST_F(frm_main_atspi, children_read_in_reading_order_and_address_labels_name_th
   }
   expected << QStringLiteral("child notification||");  // hidden until a press
   EXPECT_EQ(Heard("child "), expected);
-}
 
-TEST_F(frm_main_atspi, every_press_shows_a_notification_and_the_focus_stays) {
+  // Every press shows the notification, and the focus stays.
   const char* const octets[] = {"10", "0", "0", "1", "10", "0", "3", "5"};  // From, then To
   for (int at = 0; at < 8; ++at) {
     Box(at < 4 ? AddressSide::From : AddressSide::To, static_cast<OctetPosition>(at % 4 + 1))
@@ -73,8 +72,8 @@ TEST_F(frm_main_atspi, every_press_shows_a_notification_and_the_focus_stays) {
       "showing notification|Subnet mask 255.255.252.0. 10.0.0.0/22: 10.0.0.0 to 10.0.3.255, "
       "1,024 addresses");
   // The second text differs, or Orca would not say it again.
-  const QStringList expected[] = {{said}, {said, said + QChar(0x00A0)}};
-  for (const QStringList& after : expected) {
+  const QStringList heard[] = {{said}, {said, said + QChar(0x00A0)}};
+  for (const QStringList& after : heard) {
     QTest::keyClick(box, Qt::Key_Return);
     EXPECT_TRUE(QTest::qWaitFor([&] { return Heard("showing ").size() >= after.size(); }, 5000))
         << "nothing showed after press " << after.size();

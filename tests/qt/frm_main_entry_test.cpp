@@ -97,8 +97,7 @@ TEST_F(frm_main_entry, keys_and_pastes_reach_the_rules_by_every_route) {
        "txtToFourthOctet end"},
       {"dot_after_selecting_back_to_the_start_is_dropped", "10...|...", nullptr, "txtFromFirstOctet",
        [](QLineEdit* box) {
-         QTest::keyClick(box, Qt::Key_Home, Qt::ShiftModifier);
-         QTest::keyClicks(box, ".");
+         QTest::keyClick(box, Qt::Key_Home, Qt::ShiftModifier), QTest::keyClicks(box, ".");
        },
        "10...|...", "txtFromFirstOctet selected 10"},
       {"backspace_in_an_empty_box_goes_back", "...|192...", nullptr, "txtToSecondOctet",
@@ -213,9 +212,6 @@ TEST_F(frm_main_entry, txt_subnet_shows_its_description_while_it_has_the_focus) 
   EXPECT_EQ(shown(), expected) << "after keys and a press in txtSubnet";
   QTest::keyClick(subnet, Qt::Key_Tab);
   EXPECT_EQ(shown(), "") << "the focus left";
-  subnet->setFocus();
-  QTest::keyClicks(subnet, "1");
-  EXPECT_EQ(shown(), "") << "a hand edit takes the description away";
 }
 
 }  // namespace

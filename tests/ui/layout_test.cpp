@@ -4,7 +4,6 @@
 
 #include <set>
 #include <string>
-#include <vector>
 
 namespace morvana::layout {
 namespace {
@@ -36,20 +35,6 @@ TEST(layout, tab_indices_run_from_0_to_13_with_octet_boxes_in_address_order) {
                                   "Label3",
                                   "Label4"};
   for (int i = 0; i < kControlCount; ++i) EXPECT_EQ(order.at(i)->name, expected[i]) << "tab index " << i;
-}
-
-TEST(layout, reading_order_holds_every_control_once_and_keeps_the_tab_order) {
-  std::set<ControlId> read(kReadingOrder.begin(), kReadingOrder.end());
-  EXPECT_EQ(read.size(), kControls.size()) << "every control once";
-  std::vector<ControlId> focusable_as_read;
-  for (const ControlId id : kReadingOrder) {
-    if (ControlFor(id).kind != ControlKind::Label) focusable_as_read.push_back(id);
-  }
-  std::vector<ControlId> focusable_by_tab;
-  for (const Control* control : TabOrder()) {
-    if (control->kind != ControlKind::Label) focusable_by_tab.push_back(control->id);
-  }
-  EXPECT_EQ(focusable_as_read, focusable_by_tab) << "creating the controls as they read keeps Tab's order";
 }
 
 TEST(layout, octet_boxes_map_to_their_controls) {

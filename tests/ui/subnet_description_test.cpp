@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <optional>
-
 namespace morvana {
 namespace {
 
@@ -23,21 +21,6 @@ TEST(subnet_description, names_the_network_its_range_and_its_size) {
   };
   for (const Case& c : cases)
     EXPECT_EQ(DescribeNetwork(NetworkOf(c.address, c.prefix)), c.expected) << c.expected;
-}
-
-TEST(subnet_description, the_announcement_says_mask_then_network_and_marks_every_other_one) {
-  EXPECT_EQ(AnnouncementText(NetworkOf(0x0A000301, 22), false),
-            "Subnet mask 255.255.252.0. 10.0.0.0/22: 10.0.0.0 to 10.0.3.255, 1,024 addresses");
-  EXPECT_EQ(AnnouncementText(NetworkOf(0x0A000001, 32), true),
-            "Subnet mask 255.255.255.255. 10.0.0.1/32: 1 address\u00A0");
-  EXPECT_EQ(AnnouncementText(NetworkOf(0, 0), false),
-            "Subnet mask 0.0.0.0. 0.0.0.0/0: 0.0.0.0 to 255.255.255.255, 4,294,967,296 addresses");
-}
-
-TEST(subnet_description, copy_network_names_the_network_or_nothing) {
-  EXPECT_EQ(NetworkText(NetworkOf(0x0A000301, 22)), "10.0.0.0/22");
-  EXPECT_EQ(CopyNetworkCaption(NetworkOf(0x0A000301, 22)), "Copy &Network 10.0.0.0/22");
-  EXPECT_EQ(CopyNetworkCaption(std::nullopt), "Copy &Network");
 }
 
 }  // namespace

@@ -35,11 +35,20 @@ class accessibility : public WindowTest {
   }
 };
 
-TEST_F(accessibility, a_reader_in_another_process_reads_every_control_in_reading_order) {
+// The press is said of txtSubnet, through the system's route too (where it
+// is missing, as under Wine, that does nothing), and the focus stays.
+TEST_F(accessibility, a_press_is_said_and_a_reader_in_another_process_reads_every_control_in_order) {
+  std::vector<std::pair<HWND, std::wstring>> heard;
+  announced = &heard;
   PressEnter();
+  announced = nullptr;
+  const std::vector<std::pair<HWND, std::wstring>> said{
+      {Control(ControlId::txtSubnet), L"Subnet mask 255.255.252.0. " + std::wstring(kDescription)}};
+  EXPECT_EQ(heard, said);
+  EXPECT_EQ(GetFocus(), Control(ControlId::txtToFourthOctet)) << "the focus stays where Enter was pressed";
+
   const std::wstring handle = std::to_wstring(reinterpret_cast<UINT_PTR>(Window()));
   std::istringstream lines(RunBesideWithMessages(Window(), L"win32_msaa_client.exe", handle));
-
   for (const ControlId id : layout::kReadingOrder) {
     const layout::Control& control = layout::ControlFor(id);
     std::string role, name, description;
@@ -56,23 +65,6 @@ TEST_F(accessibility, a_reader_in_another_process_reads_every_control_in_reading
     EXPECT_EQ(WideFromUtf8(description), id == ControlId::txtSubnet ? kDescription : L"") << control.name;
   }
   EXPECT_TRUE(lines.peek() == EOF) << "no child beyond the table's";
-}
-
-TEST_F(accessibility, each_press_is_said_of_txtSubnet_and_the_focus_stays) {
-  std::vector<std::pair<HWND, std::wstring>> heard;
-  announced = &heard;
-  PressEnter();
-  PressEnter();
-  const std::wstring said = L"Subnet mask 255.255.252.0. " + std::wstring(kDescription);
-  const std::vector<std::pair<HWND, std::wstring>> expected{
-      {Control(ControlId::txtSubnet), said}, {Control(ControlId::txtSubnet), said + L"\u00A0"}};
-  EXPECT_EQ(heard, expected) << "the same result twice, told apart";
-  EXPECT_EQ(GetFocus(), Control(ControlId::txtToFourthOctet)) << "the focus stays where Enter was pressed";
-
-  SetText(ControlId::txtFromFirstOctet, L"");
-  EXPECT_EQ(ClickCalculate().size(), 1u) << "a blank box's message";
-  EXPECT_EQ(heard.size(), 2u) << "the message is all that is said";
-  announced = nullptr;
 }
 
 TEST_F(accessibility, txtSubnet_shows_its_description_below_it_while_it_has_the_focus) {

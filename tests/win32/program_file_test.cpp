@@ -5,9 +5,7 @@
 
 #include <array>
 #include <cstring>
-#include <fstream>
 #include <iostream>
-#include <iterator>
 #include <set>
 #include <string>
 #include <vector>
@@ -239,29 +237,6 @@ TEST(program_file, manifest_asks_for_common_controls_6_and_per_monitor_v2) {
   EXPECT_NE(manifest.find("Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""), std::string::npos)
       << "Common Controls v6";
   EXPECT_NE(manifest.find(">PerMonitorV2"), std::string::npos) << "per-monitor-v2 DPI awareness";
-}
-
-// The protections the loader applies are flags in the file's optional header.
-TEST(program_file, header_turns_on_aslr_dep_and_terminal_server_awareness) {
-  std::ifstream file(resources::kFileName, std::ios::binary);
-  const std::vector<char> bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-  ASSERT_GT(bytes.size(), sizeof(IMAGE_DOS_HEADER)) << "Morvana.exe next to the test";
-  IMAGE_DOS_HEADER dos{};
-  std::memcpy(&dos, bytes.data(), sizeof dos);
-  ASSERT_LE(static_cast<std::size_t>(dos.e_lfanew) + sizeof(IMAGE_NT_HEADERS64), bytes.size());
-  IMAGE_NT_HEADERS64 nt{};
-  std::memcpy(&nt, bytes.data() + dos.e_lfanew, sizeof nt);
-  ASSERT_EQ(nt.Signature, static_cast<DWORD>(IMAGE_NT_SIGNATURE));
-  ASSERT_EQ(nt.OptionalHeader.Magic, IMAGE_NT_OPTIONAL_HDR64_MAGIC) << "a 64-bit program";
-  const std::pair<const char*, WORD> flags[] = {
-      {"ASLR", IMAGE_DLLCHARACTERISTICS_DYNAMIC_BASE},
-      {"high-entropy ASLR", IMAGE_DLLCHARACTERISTICS_HIGH_ENTROPY_VA},
-      {"DEP", IMAGE_DLLCHARACTERISTICS_NX_COMPAT},
-      {"Terminal Server aware", IMAGE_DLLCHARACTERISTICS_TERMINAL_SERVER_AWARE},
-  };
-  for (const auto& [name, flag] : flags) {
-    EXPECT_EQ(nt.OptionalHeader.DllCharacteristics & flag, flag) << name;
-  }
 }
 
 // A running Morvana.exe; killed at the end if a test left it running.
