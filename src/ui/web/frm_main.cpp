@@ -270,25 +270,19 @@ void FrmMain::CreateAidsAround() {
 // height the user set in proportion to the text would never fit otherwise.
 void FrmMain::FitToScreen() {
   const int text_dpi = ScreenDpi();
-  int cut = 0;  // the largest DPI seen to cut a caption
-  int dpi = text_dpi;
-  for (;;) {
+  const auto fits = [this, text_dpi](int dpi) {
     LayOut({text_dpi, dpi});
-    const double overflow = CaptionOverflow();
-    if (overflow <= 1 || dpi >= kMaxDpi) break;
-    cut = dpi;
-    dpi = std::min(kMaxDpi, std::max(dpi + 1, static_cast<int>(std::ceil(dpi * overflow))));
+    return CaptionsFit();
+  };
+  if (fits(text_dpi)) return;
+  // The smallest DPI at which every caption fits, the largest at most.
+  int cut = text_dpi;
+  int fitting = kMaxDpi;
+  while (fitting - cut > 1) {
+    const int middle = cut + (fitting - cut) / 2;
+    (fits(middle) ? fitting : cut) = middle;
   }
-  if (cut == 0) return;
-  // Growing by the overflow overshoots where a wider caption wraps into
-  // fewer lines: settle on the smallest DPI that fits.
-  int fits = dpi;
-  while (fits - cut > 1) {
-    const int middle = cut + (fits - cut) / 2;
-    LayOut({text_dpi, middle});
-    (CaptionOverflow() > 1 ? cut : fits) = middle;
-  }
-  LayOut({text_dpi, fits});
+  LayOut({text_dpi, fitting});
 }
 
 // On a phone's small screen the window grows to fill the page's width, or
@@ -364,19 +358,14 @@ void FrmMain::StyleControl(const layout::Control& control, Resolution resolution
   dom::SetStyles(ElementFor(control.id), css);
 }
 
-// How much the most cut caption needs its control to grow: at most 1 when
-// every caption fits.
-double FrmMain::CaptionOverflow() const {
-  double overflow = 0;
-  for (const layout::Control& control : layout::kControls) {
-    if (control.kind == layout::ControlKind::TextBox) continue;
+// Whether every caption shows whole in its control.
+bool FrmMain::CaptionsFit() const {
+  return std::all_of(layout::kControls.begin(), layout::kControls.end(), [](const layout::Control& control) {
     const dom::Element element = ElementFor(control.id);
-    const int width = std::max(1, dom::NumberProperty(element, "clientWidth"));
-    const int height = std::max(1, dom::NumberProperty(element, "clientHeight"));
-    overflow = std::max({overflow, static_cast<double>(dom::NumberProperty(element, "scrollWidth")) / width,
-                         static_cast<double>(dom::NumberProperty(element, "scrollHeight")) / height});
-  }
-  return overflow;
+    return control.kind == layout::ControlKind::TextBox ||
+           (dom::NumberProperty(element, "scrollWidth") <= dom::NumberProperty(element, "clientWidth") &&
+            dom::NumberProperty(element, "scrollHeight") <= dom::NumberProperty(element, "clientHeight"));
+  });
 }
 
 void FrmMain::CreateMessageBox() {

@@ -76,7 +76,7 @@ class FrmMain final : public PresentedWindow {
   [[nodiscard]] static int ScreenDpi();
   void LayOut(Resolution resolution);
   void StyleControl(const layout::Control& control, Resolution resolution);
-  [[nodiscard]] double CaptionOverflow() const;
+  [[nodiscard]] bool CaptionsFit() const;
   [[nodiscard]] static int Route(int row, EventKind kind);
   void Listen(dom::Element element, std::string_view type, int row, EventKind kind);
   bool HandleKeyDown(const layout::Control& control);
