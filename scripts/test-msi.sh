@@ -50,6 +50,15 @@ msiexec() {  # log arguments... -> msiexec's exit code; Wine hands on only its l
   local rc=0 log=$1
   shift
   "$wine" msiexec "$@" /l*v "C:\\$log.log" >/dev/null 2>&1 </dev/null || rc=$?
+  # Without a log msiexec never began (once seen under load, while Wine was
+  # ending the program just closed): that says nothing of the package, so
+  # it gets one more go.
+  if [ ! -s "$drive_c/$log.log" ]; then
+    echo "msiexec $log ended with $rc before it began; once more" >&2
+    sleep 2
+    rc=0
+    "$wine" msiexec "$@" /l*v "C:\\$log.log" >/dev/null 2>&1 </dev/null || rc=$?
+  fi
   echo "$rc"
 }
 entry() {  # the values of an uninstall key, one line: name version publisher help about
