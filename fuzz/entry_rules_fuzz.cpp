@@ -2,9 +2,9 @@
 // copies from, feed the shared entry rules. Nothing may crash or trip a
 // sanitizer, and every box a paste fills gets one to three decimal digits.
 //
-// Input: a byte choosing the rule (paste, '.', Backspace), a byte choosing the
-// box, a byte whose low bit says whether text stands before the caret, then
-// the text (pasted, or the box's own).
+// Input: a byte choosing the rule (paste, typed text, Backspace), a byte
+// choosing the box, a byte whose low bit says whether text stands before the
+// caret, then the text (pasted, typed, or the box's own).
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -61,7 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       CheckPaste(morvana::TextPasted(box, text));
       break;
     case 1:
-      CheckKey(morvana::FullStopTyped(box, (data[2] & 1) != 0), box);
+      CheckKey(morvana::TextTyped(box, text, (data[2] & 1) != 0), box);
       break;
     default:
       CheckKey(morvana::BackspacePressed(box, text), box);

@@ -1,5 +1,6 @@
 #include "mask_properties.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cstdint>
@@ -76,6 +77,30 @@ std::optional<std::string> CheckMaskProperties(std::string_view first, std::stri
   if (a && b && forward.Value() != LongestPrefixMask(*a, *b)) {
     return "differs from the longest common prefix " + LongestPrefixMask(*a, *b) + ": " + forward.Value();
   }
+  if (a && b) return CheckBlockProperties(*a, *b, RangeBlocks(*a, *b));
+  return std::nullopt;
+}
+
+std::optional<std::string> CheckBlockProperties(std::uint32_t from, std::uint32_t to,
+                                                const std::vector<CidrBlock>& blocks) {
+  const std::string range = Dotted(from) + " to " + Dotted(to) + ": ";
+  // Counted in 64 bits: the block that ends at 255.255.255.255 ends the range there.
+  std::uint64_t next = std::min(from, to);
+  for (std::size_t i = 0; i < blocks.size(); ++i) {
+    const CidrBlock& block = blocks[i];
+    const std::string which = "block " + std::to_string(i) + " ";
+    if (block.prefix_length < 0 || block.prefix_length > 32) return range + which + "has no valid length";
+    if ((block.first & ~PrefixMask(block.prefix_length)) != 0) return range + which + "is not aligned";
+    if (block.first != next) return range + which + "leaves a gap or overlaps";
+    next = std::uint64_t{block.Last()} + 1;
+    const CidrBlock* before = i > 0 ? &blocks[i - 1] : nullptr;
+    if (before != nullptr && before->prefix_length == block.prefix_length && block.prefix_length > 0 &&
+        (before->first & ~PrefixMask(block.prefix_length - 1)) == 0) {
+      return range + which + "and the one before make one block";
+    }
+  }
+  if (blocks.empty() || next != std::uint64_t{std::max(from, to)} + 1)
+    return range + "the blocks end elsewhere";
   return std::nullopt;
 }
 

@@ -37,7 +37,7 @@ std::string BadOctetMessage(const OctetBox& box) {
   return "Please enter a number from 0 to 255 for " + std::string(box.words) + ".";
 }
 
-std::optional<CoveringNetwork> CalculateCommand::Run() {
+std::optional<CoveredRange> CalculateCommand::Run() {
   if (!ValidateOctetFields() || !ValidateOctetValues()) return std::nullopt;
 
   const DottedAddress from = GetFromAddress();
@@ -52,7 +52,9 @@ std::optional<CoveringNetwork> CalculateCommand::Run() {
   // where the addresses part, so it is a prefix: its length is its ones.
   std::uint32_t bits = 0;
   for (const std::int16_t octet : mask.Value()) bits = bits << 8 | static_cast<std::uint8_t>(octet);
-  return NetworkOf(AddressValue(AddressSide::From), std::countl_one(bits));
+  CoveredRange range{AddressValue(AddressSide::From), AddressValue(AddressSide::To), {}};
+  range.network = NetworkOf(range.from, std::countl_one(bits));
+  return range;
 }
 
 bool CalculateCommand::ValidateOctetFields() {

@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "mask/dotted_address.h"
-#include "ui/covering_network.h"
+#include "ui/covered_range.h"
 #include "ui/main_window_view.h"
 
 namespace morvana {
@@ -47,8 +47,8 @@ class CalculateCommand {
 
   // One press: check the boxes, then write the covering mask into txtSubnet.
   // Any message ends the press and leaves txtSubnet as it was. Returns the
-  // network the mask stands for, or nothing after a message.
-  std::optional<CoveringNetwork> Run();
+  // range and the network the mask stands for, or nothing after a message.
+  std::optional<CoveredRange> Run();
 
   // True when no box is blank (spaces only count as blank); otherwise shows
   // the message for the first blank box.

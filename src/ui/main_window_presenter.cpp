@@ -13,18 +13,18 @@ MainWindowPresenter::~MainWindowPresenter() = default;
 
 void MainWindowPresenter::CalculatePressed() {
   press_ended_ = false;
-  const std::optional<CoveringNetwork> network = command_->Run();
-  if (!network || press_ended_) return;
-  network_ = network;
-  const std::string description = DescribeNetwork(*network);
+  const std::optional<CoveredRange> range = command_->Run();
+  if (!range || press_ended_) return;
+  range_ = range;
+  const std::string description = DescribeRange(*range);
   window_.DescribeSubnet(description);
   if (subnet_focused_) ShowDescription(description);
-  window_.Announce(AnnouncementText(*network, mark_announcement_));
+  window_.Announce(AnnouncementText(*range, mark_announcement_));
   mark_announcement_ = !mark_announcement_;
 }
 
-bool MainWindowPresenter::FullStopTyped(OctetBoxRef box, bool text_before_caret) {
-  return Apply(morvana::FullStopTyped(box, text_before_caret));
+bool MainWindowPresenter::TextTyped(OctetBoxRef box, std::string_view typed, bool text_before_caret) {
+  return Apply(morvana::TextTyped(box, typed, text_before_caret));
 }
 
 bool MainWindowPresenter::BackspacePressed(OctetBoxRef box) {
@@ -41,16 +41,27 @@ void MainWindowPresenter::SubnetTextChanged() {
 
 void MainWindowPresenter::SubnetFocusChanged(bool focused) {
   subnet_focused_ = focused;
-  ShowDescription(focused && network_ ? DescribeNetwork(*network_) : std::string());
+  ShowDescription(focused && range_ ? DescribeRange(*range_) : std::string());
 }
 
 std::string MainWindowPresenter::CopyNetworkCaption() const {
-  return morvana::CopyNetworkCaption(network_);
+  return morvana::CopyNetworkCaption(range_);
+}
+
+std::string MainWindowPresenter::CopyBlocksCaption() const {
+  return morvana::CopyBlocksCaption(range_);
 }
 
 void MainWindowPresenter::CopyNetwork(TextClipboard& clipboard) {
-  if (!network_) return;
-  if (!clipboard.PutText(NetworkText(*network_))) window_.ShowMessage(kClipboardBusyMessage);
+  if (range_) Copy(clipboard, NetworkText(range_->network));
+}
+
+void MainWindowPresenter::CopyBlocks(TextClipboard& clipboard) {
+  if (range_) Copy(clipboard, BlocksText(*range_, clipboard.LineEnd()));
+}
+
+void MainWindowPresenter::Copy(TextClipboard& clipboard, const std::string& text) {
+  if (!clipboard.PutText(text)) window_.ShowMessage(kClipboardBusyMessage);
 }
 
 std::string MainWindowPresenter::ReadOctetBox(AddressSide side, OctetPosition position) const {
@@ -82,8 +93,8 @@ bool MainWindowPresenter::Apply(const EntryAction& action) {
 }
 
 void MainWindowPresenter::ForgetNetwork() {
-  if (!network_) return;
-  network_.reset();
+  if (!range_) return;
+  range_.reset();
   window_.DescribeSubnet({});
   ShowDescription({});
 }

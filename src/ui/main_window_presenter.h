@@ -2,27 +2,28 @@
 
 // The one presenter behind every window. It owns each sequence around the
 // shared rules, so that every window does the same: the Calculate command,
-// the network of the last press (as numbers), txtSubnet's description from a
-// press until a hand edit or a message, Copy Network, and what a typed '.',
-// a Backspace or a paste does to the boxes and the focus. A window creates
-// its controls from the layout table, turns its toolkit's events into the
-// calls below, and carries out what it is told through PresentedWindow.
+// the range and network of the last press (as numbers), txtSubnet's
+// description from a press until a hand edit or a message, Copy Network and
+// Copy Range as Blocks, and what typed text, a Backspace or a paste does to
+// the boxes and the focus. A window creates its controls from the layout
+// table, turns its toolkit's events into the calls below, and carries out
+// what it is told through PresentedWindow.
 //
 //   window event            presenter                  window is told
 //   button, Enter        -> CalculatePressed        -> ReadOctetBox, SetSubnetText | ShowMessage,
 //                                                      DescribeSubnet, Announce
-//   '.', Backspace,      -> FullStopTyped, ...      -> SetOctetBoxText, FocusOctetBox
-//   paste, drop
+//   typed text,          -> TextTyped, ...          -> SetOctetBoxText, FocusOctetBox
+//   Backspace, paste, drop
 //   txtSubnet changed    -> SubnetTextChanged       -> DescribeSubnet("")
 //   txtSubnet focused    -> SubnetFocusChanged      -> ShowSubnetDescription
-//   Copy Network         -> CopyNetwork             -> the clipboard, or ShowMessage
+//   txtSubnet's menu     -> CopyNetwork, CopyBlocks -> the clipboard, or ShowMessage
 
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 
-#include "ui/covering_network.h"
+#include "ui/covered_range.h"
 #include "ui/main_window_view.h"
 #include "ui/presented_window.h"
 
@@ -31,6 +32,7 @@ namespace morvana {
 class CalculateCommand;
 struct EntryAction;
 
+// Copy Network and Copy Range as Blocks both say this.
 inline constexpr std::string_view kClipboardBusyMessage =
     "The network could not be copied: another program is holding the clipboard. Please try again.";
 
@@ -50,9 +52,10 @@ class MainWindowPresenter final : private MainWindowView {
   // Keys and pastes in an octet box. Each returns true when it took the
   // event: the box must then not handle it itself. False leaves it to the
   // box, as in any text box.
+  // typed: the text a key or an input method types, every one of them.
   // text_before_caret: whether any text stands before the moving end of
   // the box's selection, where the caret is (after Shift+Home, none does).
-  bool FullStopTyped(OctetBoxRef box, bool text_before_caret);
+  bool TextTyped(OctetBoxRef box, std::string_view typed, bool text_before_caret);
   bool BackspacePressed(OctetBoxRef box);
   // Also a text dropped on the box.
   bool TextPasted(OctetBoxRef box, std::string_view pasted);
@@ -63,12 +66,18 @@ class MainWindowPresenter final : private MainWindowView {
   // txtSubnet took or lost the keyboard focus; a tap gives it the focus too.
   void SubnetFocusChanged(bool focused);
 
-  // txtSubnet's menu item: "Copy &Network 10.0.0.0/22", enabled while a
+  // txtSubnet's menu items, below its text items: "Copy &Network
+  // 10.0.0.0/22" and "Copy Range as 12 &Blocks", both enabled while a
   // press's network stands in txtSubnet.
   [[nodiscard]] std::string CopyNetworkCaption() const;
-  [[nodiscard]] bool CanCopyNetwork() const { return network_.has_value(); }
+  [[nodiscard]] bool CanCopyNetwork() const { return range_.has_value(); }
+  [[nodiscard]] std::string CopyBlocksCaption() const;
+  [[nodiscard]] bool CanCopyBlocks() const { return range_.has_value(); }
   // Puts "10.0.0.0/22" on the clipboard, or says why it could not.
   void CopyNetwork(TextClipboard& clipboard);
+  // Puts the blocks that hold exactly the range on the clipboard, a line
+  // each, or says why it could not.
+  void CopyBlocks(TextClipboard& clipboard);
 
  private:
   // What the command sees of the window: the window itself, with the
@@ -78,12 +87,13 @@ class MainWindowPresenter final : private MainWindowView {
   void ShowMessage(std::string_view text) override;
 
   bool Apply(const EntryAction& action);
+  void Copy(TextClipboard& clipboard, const std::string& text);
   void ForgetNetwork();
   void ShowDescription(std::string_view description);
 
   PresentedWindow& window_;
   std::unique_ptr<CalculateCommand> command_;  // bound to this for the window's life
-  std::optional<CoveringNetwork> network_;     // described in txtSubnet while set
+  std::optional<CoveredRange> range_;          // described in txtSubnet while set
   bool writing_subnet_ = false;
   bool press_ended_ = false;     // a message ended the press under way
   bool subnet_focused_ = false;  // and so shows its description

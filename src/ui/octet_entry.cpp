@@ -4,7 +4,7 @@
 #include <array>
 #include <cstdint>
 
-#include "ui/covering_network.h"
+#include "mask/cidr_block.h"
 #include "ui/dotted_quad.h"
 
 namespace morvana {
@@ -99,6 +99,11 @@ EntryAction FullStopTyped(OctetBoxRef box, bool text_before_caret) {
     action.focus = FocusChange{{box.side, Neighbour(box.position, 1)}, CaretPlacement::SelectAll};
   }
   return action;
+}
+
+EntryAction TextTyped(OctetBoxRef box, std::string_view typed, bool text_before_caret) {
+  if (typed != "." && typed != ",") return {};
+  return FullStopTyped(box, text_before_caret);
 }
 
 EntryAction BackspacePressed(OctetBoxRef box, std::string_view text) {

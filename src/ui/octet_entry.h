@@ -1,6 +1,6 @@
 #pragma once
 
-// What a typed '.', a Backspace or a paste does to the eight octet boxes.
+// What typed text, a Backspace or a paste does to the eight octet boxes.
 // The presenter asks here and has the window carry out the answer. Texts
 // are UTF-8.
 
@@ -39,6 +39,11 @@ struct EntryAction {
 // same address when any text stands before the caret, the moving end of the
 // box's selection, and is dropped otherwise.
 [[nodiscard]] EntryAction FullStopTyped(OctetBoxRef box, bool text_before_caret);
+
+// Typed text, one key's or an input method's: a ',' is a '.', for users whose
+// number pad or phone types ',' for the decimal point. Any other text is the
+// box's own.
+[[nodiscard]] EntryAction TextTyped(OctetBoxRef box, std::string_view typed, bool text_before_caret);
 
 // Backspace in an empty box goes back to the previous box of the same
 // address; anywhere else it is an ordinary Backspace.

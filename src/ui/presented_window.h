@@ -29,12 +29,14 @@ class PresentedWindow : public MainWindowView {
   virtual void Announce(std::string_view text) = 0;
 };
 
-// Where Copy Network puts its text. False when the text could not be put
-// there (another program holding the clipboard).
+// Where Copy Network and Copy Range as Blocks put their text. False when the
+// text could not be put there (another program holding the clipboard).
 class TextClipboard {
  public:
   virtual ~TextClipboard() = default;
   [[nodiscard]] virtual bool PutText(std::string_view text) = 0;
+  // What ends a line of text there: "\n", or "\r\n" on Windows' clipboard.
+  [[nodiscard]] virtual std::string_view LineEnd() const { return "\n"; }
 
  protected:
   TextClipboard() = default;

@@ -77,6 +77,28 @@ INSTANTIATE_TEST_SUITE_P(
                                       "10.0.0.1", "10.0.3.5"}),
     [](const testing::TestParamInfo<BrokenCalculation>& info) { return info.param.name; });
 
+// 10.0.0.1 to 10.0.0.6 is 10.0.0.1/32, 10.0.0.2/31, 10.0.0.4/31, 10.0.0.6/32.
+TEST(block_properties, catch_a_wrong_cover) {
+  constexpr std::uint32_t k10 = 0x0A000000;
+  struct Case {
+    const char* name;
+    std::vector<CidrBlock> blocks;
+  };
+  const Case cases[] = {
+      {"none", {}},
+      {"a_gap", {{k10 | 1, 32}, {k10 | 2, 31}, {k10 | 6, 32}}},
+      {"an_overlap", {{k10 | 1, 32}, {k10 | 2, 31}, {k10 | 3, 32}, {k10 | 4, 31}, {k10 | 6, 32}}},
+      {"unaligned", {{k10 | 1, 31}, {k10 | 3, 32}, {k10 | 4, 31}, {k10 | 6, 32}}},
+      {"neighbours_that_make_one_block",
+       {{k10 | 1, 32}, {k10 | 2, 32}, {k10 | 3, 32}, {k10 | 4, 31}, {k10 | 6, 32}}},
+      {"ends_early", {{k10 | 1, 32}, {k10 | 2, 31}, {k10 | 4, 31}}},
+  };
+  EXPECT_EQ(CheckBlockProperties(k10 | 6, k10 | 1, RangeBlocks(k10 | 1, k10 | 6)), std::nullopt)
+      << "the right cover";
+  for (const Case& c : cases)
+    EXPECT_TRUE(CheckBlockProperties(k10 | 1, k10 | 6, c.blocks).has_value()) << c.name;
+}
+
 TEST(fuzz_input, splits_at_the_first_newline) {
   using Texts = std::pair<std::string_view, std::string_view>;
   EXPECT_EQ(SplitInput("a\nb\nc"), (Texts{"a", "b\nc"})) << "later newlines belong to the second text";

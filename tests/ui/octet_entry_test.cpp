@@ -39,7 +39,7 @@ std::string Summary(const EntryAction& action) {
   return text;
 }
 
-enum class Event { FullStop, Backspace, Paste };
+enum class Event { Type, Backspace, Paste };
 
 struct EntryCase {
   const char* name;
@@ -48,15 +48,21 @@ struct EntryCase {
   std::string text;  // the box's text, or the pasted text
   std::size_t caret;
   const char* expected;
+  const char* typed = ".";
 };
 
 TEST(octet_entry, keys_and_pastes_change_the_boxes_as_the_table_says) {
   const EntryCase cases[] = {
-      {"dot_moves_on_and_selects", Event::FullStop, From1, "10", 2, "swallow focus From2 select"},
-      {"dot_inside_the_text", Event::FullStop, To2, "10", 1, "swallow focus To3 select"},
-      {"dot_at_caret_0_is_dropped", Event::FullStop, From2, "10", 0, "swallow"},
-      {"dot_in_an_empty_box_is_dropped", Event::FullStop, From2, "", 0, "swallow"},
-      {"dot_in_a_fourth_box_is_dropped", Event::FullStop, To4, "5", 1, "swallow"},
+      {"dot_moves_on_and_selects", Event::Type, From1, "10", 2, "swallow focus From2 select"},
+      {"dot_inside_the_text", Event::Type, To2, "10", 1, "swallow focus To3 select"},
+      {"dot_at_caret_0_is_dropped", Event::Type, From2, "10", 0, "swallow"},
+      {"dot_in_an_empty_box_is_dropped", Event::Type, From2, "", 0, "swallow"},
+      {"dot_in_a_fourth_box_is_dropped", Event::Type, To4, "5", 1, "swallow"},
+      {"comma_moves_on_as_a_dot", Event::Type, From1, "10", 2, "swallow focus From2 select", ","},
+      {"comma_at_caret_0_is_dropped", Event::Type, From2, "10", 0, "swallow", ","},
+      {"comma_in_a_fourth_box_is_dropped", Event::Type, To4, "5", 1, "swallow", ","},
+      {"a_digit_is_the_box_s_own", Event::Type, From1, "1", 1, "plain", "0"},
+      {"other_text_is_the_box_s_own", Event::Type, From1, "1", 1, "plain", ".."},
       {"backspace_in_an_empty_box_goes_back", Event::Backspace, To3, "", 0, "swallow focus To2 end"},
       {"backspace_in_an_empty_first_box", Event::Backspace, From1, "", 0, "swallow"},
       {"backspace_with_text_is_ordinary", Event::Backspace, From2, "1", 1, "plain"},
@@ -99,8 +105,8 @@ TEST(octet_entry, keys_and_pastes_change_the_boxes_as_the_table_says) {
   for (const EntryCase& c : cases) {
     EntryAction action;
     switch (c.event) {
-      case Event::FullStop:
-        action = FullStopTyped(c.box, !c.text.empty() && c.caret > 0);
+      case Event::Type:
+        action = TextTyped(c.box, c.typed, !c.text.empty() && c.caret > 0);
         break;
       case Event::Backspace:
         action = BackspacePressed(c.box, c.text);

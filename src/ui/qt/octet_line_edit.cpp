@@ -63,7 +63,10 @@ void OctetLineEdit::dropEvent(QDropEvent* event) {
 
 // QLineEdit's cursor is the moving end of its selection.
 bool OctetLineEdit::RouteKey(const QKeyEvent* event) {
-  if (event->text() == QLatin1String(".")) return presenter_.FullStopTyped(box_, cursorPosition() > 0);
+  if (!event->text().isEmpty() &&
+      presenter_.TextTyped(box_, event->text().toStdString(), cursorPosition() > 0)) {
+    return true;
+  }
   // Ctrl+Backspace and its kin keep their own meaning.
   const auto others = event->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier);
   if (event->key() == Qt::Key_Backspace && others == Qt::NoModifier) return presenter_.BackspacePressed(box_);

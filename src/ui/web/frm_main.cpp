@@ -464,11 +464,11 @@ bool FrmMain::HandleKeyDown(const layout::Control& control) {
 }
 
 bool FrmMain::HandleBeforeInput(const layout::Control& control) {
-  // A '.' arrives as typed text from every keyboard, on-screen ones too,
-  // whatever keys made it; a pasted or dropped one does not come this way.
-  if (dom::EventString("inputType") != "insertText" || dom::EventString("data") != ".") return false;
-  return presenter_.FullStopTyped(layout::OctetBoxOf(control.id).value(),
-                                  TextBeforeCaret(ElementFor(control.id)));
+  // Typed text arrives so from every keyboard, on-screen ones too, whatever
+  // keys made it; pasted or dropped text does not come this way.
+  if (dom::EventString("inputType") != "insertText") return false;
+  return presenter_.TextTyped(layout::OctetBoxOf(control.id).value(), dom::EventString("data"),
+                              TextBeforeCaret(ElementFor(control.id)));
 }
 
 }  // namespace morvana

@@ -24,11 +24,13 @@ inline constexpr DWORD kClipboardPatienceMs = 500;
 // False when another program holds the clipboard open throughout.
 [[nodiscard]] bool PutTextOnClipboard(HWND owner, std::wstring_view text);
 
-// The clipboard as Copy Network writes it, for the window `owner`.
+// The clipboard as txtSubnet's menu writes it, for the window `owner`.
+// Windows' text ends its lines in CR LF.
 class WindowsClipboard final : public TextClipboard {
  public:
   explicit WindowsClipboard(HWND owner) : owner_(owner) {}
   [[nodiscard]] bool PutText(std::string_view text) override;
+  [[nodiscard]] std::string_view LineEnd() const override { return "\r\n"; }
 
  private:
   HWND owner_;

@@ -32,9 +32,10 @@ LRESULT CALLBACK OctetBoxes::Proc(HWND box, UINT message, WPARAM wparam, LPARAM 
 bool OctetBoxes::Route(HWND box, OctetBoxRef ref, UINT message, WPARAM wparam) {
   switch (message) {
     case WM_CHAR:
-      if (wparam == L'.') return presenter_.FullStopTyped(ref, TextBeforeCaret(box));
       if (wparam == VK_BACK) return presenter_.BackspacePressed(ref);
-      return false;
+      if (wparam < L' ') return false;  // Ctrl+V and the other control characters
+      return presenter_.TextTyped(ref, Utf8FromWide(std::wstring(1, static_cast<wchar_t>(wparam))),
+                                  TextBeforeCaret(box));
     case WM_KEYDOWN:
       // Ctrl+V and the context menu paste through WM_PASTE, but an edit
       // control may paste Shift+Insert directly (Wine's does): send it the
