@@ -70,7 +70,7 @@ TEST_F(frm_main_atspi, children_read_in_order_labels_name_their_boxes_and_every_
   box->setFocus();
   const QString said = QStringLiteral(
       "showing notification|Subnet mask 255.255.252.0. 10.0.0.0/22: 10.0.0.0 to 10.0.3.255, "
-      "1,024 addresses");
+      "1,024 addresses, 251 of them outside the range (12 blocks cover it exactly)");
   // The second text differs, or Orca would not say it again.
   const QStringList heard[] = {{said}, {said, said + QChar(0x00A0)}};
   for (const QStringList& after : heard) {

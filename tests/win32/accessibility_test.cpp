@@ -20,7 +20,10 @@ namespace {
 using layout::ControlId;
 using layout::ControlKind;
 
-constexpr const wchar_t* kDescription = L"10.0.0.0/22: 10.0.0.0 to 10.0.3.255, 1,024 addresses";
+constexpr const wchar_t* kDescription =
+    L"10.0.0.0/22: 10.0.0.0 to 10.0.3.255, 1,024 addresses, 251 of them outside the range (12 blocks cover "
+    L"it "
+    L"exactly)";
 
 class accessibility : public WindowTest {
  protected:

@@ -42,7 +42,7 @@ class entry : public WindowTest {
   }
 };
 
-enum class Route { FullStopKey, ShiftHomeFullStop, BackspaceKey, CtrlV, ShiftInsert, MenuPaste };
+enum class Route { FullStopKey, CommaKey, ShiftHomeFullStop, BackspaceKey, CtrlV, ShiftInsert, MenuPaste };
 
 TEST_F(entry, every_route_reaches_the_shared_decision_and_the_window_applies_it) {
   struct Case {
@@ -59,6 +59,8 @@ TEST_F(entry, every_route_reaches_the_shared_decision_and_the_window_applies_it)
   const Case cases[] = {
       {"full_stop_moves_on_and_selects", Route::FullStopKey, ControlId::txtFromFirstOctet, L"", L"10.0.. ...",
        L"10.0.. ...", ControlId::txtFromSecondOctet, 0, 1},
+      {"comma_moves_on_as_a_full_stop", Route::CommaKey, ControlId::txtFromFirstOctet, L"", L"10... ...",
+       L"10... ...", ControlId::txtFromSecondOctet, 0, 0},
       {"full_stop_after_selecting_back_to_the_start_is_dropped", Route::ShiftHomeFullStop,
        ControlId::txtFromFirstOctet, L"", L"10... ...", L"10... ...", ControlId::txtFromFirstOctet, 0, 2},
       {"backspace_in_an_empty_box_goes_back", Route::BackspaceKey, ControlId::txtToThirdOctet, L"",
@@ -80,6 +82,9 @@ TEST_F(entry, every_route_reaches_the_shared_decision_and_the_window_applies_it)
     switch (c.route) {
       case Route::FullStopKey:
         PressKey(Window(), VK_OEM_PERIOD);
+        break;
+      case Route::CommaKey:
+        PressKey(Window(), VK_OEM_COMMA);
         break;
       case Route::ShiftHomeFullStop:
         PressKey(Window(), VK_HOME, /*shift=*/true);
@@ -121,13 +126,16 @@ TEST_F(entry, txtSubnet_tooltip_tells_the_network_until_a_hand_edit_or_a_message
 
   SetBoxes(L"10.0.0.1 10.0.3.5");
   EXPECT_TRUE(ClickCalculate().empty());
-  EXPECT_EQ(tooltip(), L"10.0.0.0/22: 10.0.0.0 to 10.0.3.255, 1,024 addresses") << "after a press";
+  EXPECT_EQ(tooltip(),
+            L"10.0.0.0/22: 10.0.0.0 to 10.0.3.255, 1,024 addresses, 251 of them outside the range (12 blocks "
+            L"cover it exactly)")
+      << "after a press";
   SetFocus(subnet);
   PressKey(Window(), '1');
   EXPECT_EQ(tooltip(), L"") << "after a key typed into txtSubnet";
   SetBoxes(L"10.0.0.1 10.0.0.1");
   EXPECT_TRUE(ClickCalculate().empty());
-  EXPECT_EQ(tooltip(), L"10.0.0.1/32: 1 address") << "after equal addresses";
+  EXPECT_EQ(tooltip(), L"10.0.0.1/32: 1 address, exactly the range") << "after equal addresses";
   SetBoxes(L"10..0.1 10.0.0.1");
   EXPECT_EQ(ClickCalculate().size(), 1u);
   EXPECT_EQ(tooltip(), L"") << "after a press that ends in a message";
@@ -136,26 +144,38 @@ TEST_F(entry, txtSubnet_tooltip_tells_the_network_until_a_hand_edit_or_a_message
   EXPECT_FALSE(IsWindow(tooltips.front())) << "the tooltip goes with the window";
 }
 
-TEST_F(entry, txtSubnet_menu_copies_the_network_by_every_route_until_a_hand_edit) {
+TEST_F(entry, txtSubnet_menu_copies_the_network_and_its_blocks_by_every_route_until_a_hand_edit) {
   HWND subnet = Control(ControlId::txtSubnet);
-  const std::pair<const char*, std::function<void()>> routes[] = {
+  const std::wstring blocks =
+      L"10.0.0.1/32\r\n10.0.0.2/31\r\n10.0.0.4/30\r\n10.0.0.8/29\r\n10.0.0.16/28\r\n10.0.0.32/27\r\n"
+      L"10.0.0.64/26\r\n10.0.0.128/25\r\n10.0.1.0/24\r\n10.0.2.0/24\r\n10.0.3.0/30\r\n10.0.3.4/31";
+  struct MenuRoute {
+    const char* name;
+    std::function<void()> open;
+    wchar_t key;  // the item's access key
+    std::wstring copied;
+  };
+  const MenuRoute routes[] = {
       {"right-click",
-       [&] { PostMessageW(subnet, WM_RBUTTONUP, 0, MAKELPARAM(10, 5)), PumpMessages(Window()); }},
-      {"Shift+F10", [&] { PressKey(Window(), VK_F10, /*shift=*/true); }},
-      {"Menu key", [&] { PressKey(Window(), VK_APPS); }}};
+       [&] { PostMessageW(subnet, WM_RBUTTONUP, 0, MAKELPARAM(10, 5)), PumpMessages(Window()); }, L'n',
+       L"10.0.0.0/22"},
+      {"Shift+F10", [&] { PressKey(Window(), VK_F10, /*shift=*/true); }, L'b', blocks},
+      {"Menu key", [&] { PressKey(Window(), VK_APPS); }, L'b', blocks}};
   SetBoxes(L"10.0.0.1 10.0.3.5");
   ASSERT_TRUE(ClickCalculate().empty());
   SetFocus(subnet);
-  for (const auto& [name, open] : routes) {
+  for (const MenuRoute& route : routes) {
     SetClipboardText(Window(), L"something else");
-    EXPECT_EQ(OpenCatchingMenu(open, L'n'),
-              L"~&Undo|-|~Cu&t|~&Copy|&Paste|~&Delete|-|Select &All|-|Copy &Network 10.0.0.0/22")
-        << name << ": the edit box's items, then the network";
-    EXPECT_EQ(ClipboardText(Window()), L"10.0.0.0/22") << name << ": N chose Copy Network";
+    EXPECT_EQ(OpenCatchingMenu(route.open, route.key),
+              L"~&Undo|-|~Cu&t|~&Copy|&Paste|~&Delete|-|Select &All|-|Copy &Network 10.0.0.0/22|"
+              L"Copy Range as 12 &Blocks")
+        << route.name << ": the edit box's items, then the network and the blocks";
+    EXPECT_EQ(ClipboardText(Window()), route.copied) << route.name << ": chosen by its access key";
   }
   PressKey(Window(), '1');
   const std::wstring edited = Text(ControlId::txtSubnet);
-  EXPECT_TRUE(OpenCatchingMenu(routes[0].second, VK_ESCAPE).ends_with(L"|-|~Copy &Network"))
+  EXPECT_TRUE(
+      OpenCatchingMenu(routes[0].open, VK_ESCAPE).ends_with(L"|-|~Copy &Network|~Copy Range as &Blocks"))
       << "greyed, with no network, after a hand edit";
   EXPECT_EQ(Text(ControlId::txtSubnet), edited) << "Escape closed the menu and changed nothing";
 }

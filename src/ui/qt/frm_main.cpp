@@ -215,16 +215,24 @@ bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
   return false;
 }
 
-// QLineEdit's own menu, then the network of the last press.
+// QLineEdit's own menu, then the network of the last press and the blocks
+// that hold exactly its range.
 void FrmMain::ShowSubnetMenu(const QPoint& global_position) {
   QMenu* menu = txtSubnet->createStandardContextMenu();
   menu->addSeparator();
-  QAction* copy = menu->addAction(ToQString(presenter_.CopyNetworkCaption()));
-  copy->setObjectName(QStringLiteral("copy-network"));
-  copy->setEnabled(presenter_.CanCopyNetwork());
-  connect(copy, &QAction::triggered, this, [this] {
+  QAction* network = menu->addAction(ToQString(presenter_.CopyNetworkCaption()));
+  network->setObjectName(QStringLiteral("copy-network"));
+  network->setEnabled(presenter_.CanCopyNetwork());
+  connect(network, &QAction::triggered, this, [this] {
     QtClipboard clipboard;
     presenter_.CopyNetwork(clipboard);
+  });
+  QAction* blocks = menu->addAction(ToQString(presenter_.CopyBlocksCaption()));
+  blocks->setObjectName(QStringLiteral("copy-blocks"));
+  blocks->setEnabled(presenter_.CanCopyBlocks());
+  connect(blocks, &QAction::triggered, this, [this] {
+    QtClipboard clipboard;
+    presenter_.CopyBlocks(clipboard);
   });
   menu->setAttribute(Qt::WA_DeleteOnClose);
   menu->popup(global_position);

@@ -7,8 +7,8 @@
 // box, runs to its end before the next event. The octet boxes hand their
 // keys, pastes and drops to the presenter. Text colours, box edges and focus
 // marks follow the shared colour rules, decided again on a palette change.
-// txtSubnet's context menu adds the presenter's "Copy &Network"; Shift+F10
-// opens the menu of every box. A screen reader hears each press's result
+// txtSubnet's context menu adds the presenter's "Copy &Network" and "Copy
+// Range as 12 &Blocks"; Shift+F10 opens the menu of every box. A screen reader hears each press's result
 // from a notification object, and reads the controls in reading order;
 // txtSubnet shows its description while it has the focus.
 

@@ -30,6 +30,7 @@ constexpr std::array<EditItem, 8> kEditItems{{
     {L"Select &All", EM_SETSEL, 0, -1},
 }};
 constexpr UINT kCopyNetwork = kEditItems.size() + 1;
+constexpr UINT kCopyBlocks = kCopyNetwork + 1;
 
 // Whether the edit box would offer an item, as it stands now.
 bool Enabled(HWND box, UINT message) {
@@ -82,8 +83,10 @@ void ShowSubnetMenu(HWND box, LPARAM at, MainWindowPresenter& presenter) {
     AddItem(menu, command++, item.caption, item.caption != nullptr && Enabled(box, item.message));
   }
   AddItem(menu, 0, nullptr, false);
-  const std::wstring caption = WideFromUtf8(presenter.CopyNetworkCaption());
-  AddItem(menu, kCopyNetwork, caption.c_str(), presenter.CanCopyNetwork());
+  const std::wstring network = WideFromUtf8(presenter.CopyNetworkCaption());
+  AddItem(menu, kCopyNetwork, network.c_str(), presenter.CanCopyNetwork());
+  const std::wstring blocks = WideFromUtf8(presenter.CopyBlocksCaption());
+  AddItem(menu, kCopyBlocks, blocks.c_str(), presenter.CanCopyBlocks());
 
   const POINT point = MenuPoint(box, at);
   const auto command =
@@ -91,9 +94,9 @@ void ShowSubnetMenu(HWND box, LPARAM at, MainWindowPresenter& presenter) {
                                        point.x, point.y, 0, box, nullptr));
   DestroyMenu(menu);
 
-  if (command == kCopyNetwork) {
+  if (command == kCopyNetwork || command == kCopyBlocks) {
     WindowsClipboard clipboard(GetAncestor(box, GA_ROOT));
-    presenter.CopyNetwork(clipboard);
+    command == kCopyNetwork ? presenter.CopyNetwork(clipboard) : presenter.CopyBlocks(clipboard);
   } else if (command >= 1 && command <= kEditItems.size()) {  // 0: dismissed
     const EditItem& item = kEditItems.at(command - 1);
     SendMessageW(box, item.message, item.wparam, item.lparam);

@@ -3,7 +3,7 @@
 // txtSubnet's context menu. The edit control's own menu takes no extra item,
 // so the window shows this one instead: the plain edit box's items, laid out,
 // enabled and carried out as the edit box does, then the presenter's
-// "Copy &Network" with the network of the last press.
+// "Copy &Network" and "Copy Range as 12 &Blocks" for the last press.
 
 #include "ui/main_window_presenter.h"
 #include "ui/win32/base_window.h"
