@@ -1,6 +1,7 @@
 // ns per call of CalculateSubnetMask on a fixed mixed set of address pairs,
 // against a minimal reference that parses two dotted quads with from_chars and
-// takes the mask from countl_zero of their XOR. Prints the ratio of the two.
+// takes the mask from countl_zero of their XOR. Prints the ratio of the two,
+// and beside them RangeBlocks for the longest answer, 62 blocks.
 #include <benchmark/benchmark.h>
 
 #include <array>
@@ -15,6 +16,7 @@
 #include <vector>
 
 #include "mask/covering_mask.h"
+#include "mask/range_blocks.h"
 
 namespace {
 
@@ -75,6 +77,15 @@ void BM_MinimalReference(benchmark::State& state) {
 }
 BENCHMARK(BM_MinimalReference);
 
+// 0.0.0.1 to 255.255.255.254: the most blocks any range takes.
+void BM_RangeBlocks62(benchmark::State& state) {
+  for (auto _ : state) {
+    auto blocks = morvana::RangeBlocks(1, 0xFFFFFFFE);
+    benchmark::DoNotOptimize(blocks);
+  }
+}
+BENCHMARK(BM_RangeBlocks62);
+
 // Keeps each benchmark's ns per iteration to print the ratio at the end: of a
 // single run, or with --benchmark_repetitions the median, which one busy
 // moment on a shared machine does not move.
@@ -108,6 +119,10 @@ int main(int argc, char** argv) {
   if (ours > 0 && reference > 0) {
     std::printf("CalculateSubnetMask %.1f ns/call, minimal reference %.1f ns/call, ratio %.2fx\n", ours,
                 reference, ours / reference);
+  }
+  if (const double blocks = reporter.Ns("BM_RangeBlocks62"); blocks > 0) {
+    std::printf("RangeBlocks, 62 blocks: %.1f ns/call, %.2fx CalculateSubnetMask\n", blocks,
+                ours > 0 ? blocks / ours : 0.0);
   }
   benchmark::Shutdown();
   return 0;
