@@ -50,4 +50,20 @@ ColourPair ColoursToDrawWith(layout::Colour table_back, layout::Colour scheme_te
   return {table_back, readable ? scheme_text : kBlack};
 }
 
+ControlLook LookOf(const layout::Control& control, const ColourScheme& scheme) {
+  ControlLook look;
+  if (control.kind == layout::ControlKind::Button) {
+    look.colours = ColoursToDrawWith(control.back, scheme.button_text, {}, false);
+    return look;
+  }
+  look.colours = ColoursToDrawWith(control.back, scheme.window_text, {scheme.window, scheme.window_text},
+                                   scheme.high_contrast);
+  if (control.kind != layout::ControlKind::TextBox) return look;
+  const bool frame_stands_out =
+      scheme.box_frame && ContrastRatio(*scheme.box_frame, scheme.window) >= kMinimumEdgeContrast;
+  if (!frame_stands_out) look.edge = EdgeColour(scheme.window);
+  look.focus_mark = FocusMarkColour(scheme.highlight, scheme.window, look.colours.back);
+  return look;
+}
+
 }  // namespace morvana

@@ -5,6 +5,8 @@
 // must be chosen to stay readable on them: a light scheme text would vanish
 // on white. Under High Contrast the scheme's own pair wins over the table.
 
+#include <optional>
+
 #include "ui/layout.h"
 
 namespace morvana {
@@ -43,5 +45,33 @@ inline constexpr layout::Colour kEdgeGrey{0x7A, 0x7A, 0x7A};
 // scheme_pair: the scheme's own back and text colours for it.
 [[nodiscard]] ColourPair ColoursToDrawWith(layout::Colour table_back, layout::Colour scheme_text,
                                            ColourPair scheme_pair, bool high_contrast);
+
+// The user's colour scheme, as each window reads it from its toolkit.
+struct ColourScheme {
+  layout::Colour window;       // behind the controls, and the scheme's pair for labels and boxes
+  layout::Colour window_text;  // on it
+  layout::Colour button_text;
+  layout::Colour highlight;  // a selection's
+  // The edge the toolkit draws around a text box itself (Win32's frame
+  // colour), or nothing where the window draws every edge.
+  std::optional<layout::Colour> box_frame;
+  bool high_contrast = false;
+};
+
+// What a window draws one control of the table with.
+struct ControlLook {
+  ColourPair colours;
+  // A text box's edge for the window to draw; nothing where the toolkit's
+  // own stands out, and for the labels and the button.
+  std::optional<layout::Colour> edge;
+  // Around a text box while it has the focus, where the window draws a mark.
+  std::optional<layout::Colour> focus_mark;
+  friend constexpr bool operator==(const ControlLook&, const ControlLook&) = default;
+};
+
+// The one rule every window draws by. The button's face and caption are the
+// toolkit's, in the system's button colours; only its surround takes the
+// table's colour, also under High Contrast.
+[[nodiscard]] ControlLook LookOf(const layout::Control& control, const ColourScheme& scheme);
 
 }  // namespace morvana

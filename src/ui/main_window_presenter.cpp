@@ -1,5 +1,7 @@
 #include "ui/main_window_presenter.h"
 
+#include <utility>
+
 #include "ui/calculate_command.h"
 #include "ui/octet_entry.h"
 #include "ui/subnet_description.h"
@@ -12,9 +14,8 @@ MainWindowPresenter::MainWindowPresenter(PresentedWindow& window)
 MainWindowPresenter::~MainWindowPresenter() = default;
 
 void MainWindowPresenter::CalculatePressed() {
-  press_ended_ = false;
   const std::optional<CoveredRange> range = command_->Run();
-  if (!range || press_ended_) return;
+  if (!range) return;
   range_ = range;
   const std::string description = DescribeRange(*range);
   window_.DescribeSubnet(description);
@@ -27,8 +28,8 @@ bool MainWindowPresenter::TextTyped(OctetBoxRef box, std::string_view typed, boo
   return Apply(morvana::TextTyped(box, typed, text_before_caret));
 }
 
-bool MainWindowPresenter::BackspacePressed(OctetBoxRef box) {
-  return Apply(morvana::BackspacePressed(box, window_.ReadOctetBox(box.side, box.position)));
+bool MainWindowPresenter::BackspacePressed(OctetBoxRef box, KeyModifiers held) {
+  return Apply(morvana::BackspacePressed(box, window_.ReadOctetBox(box.side, box.position), held));
 }
 
 bool MainWindowPresenter::TextPasted(OctetBoxRef box, std::string_view pasted) {
@@ -42,6 +43,14 @@ void MainWindowPresenter::SubnetTextChanged() {
 void MainWindowPresenter::SubnetFocusChanged(bool focused) {
   subnet_focused_ = focused;
   ShowDescription(focused && range_ ? DescribeRange(*range_) : std::string());
+}
+
+void MainWindowPresenter::WindowMoved() {
+  if (description_shown_ && range_) window_.ShowSubnetDescription(DescribeRange(*range_));
+}
+
+void MainWindowPresenter::MessageDismissed() {
+  if (const auto focus = std::exchange(focus_before_message_, std::nullopt)) window_.FocusControl(*focus);
 }
 
 std::string MainWindowPresenter::CopyNetworkCaption() const {
@@ -69,19 +78,18 @@ std::string MainWindowPresenter::ReadOctetBox(AddressSide side, OctetPosition po
 }
 
 void MainWindowPresenter::SetSubnetText(std::string_view text) {
-  if (press_ended_) return;
   writing_subnet_ = true;
   window_.SetSubnetText(text);
   writing_subnet_ = false;
 }
 
 // txtSubnet no longer answers the boxes once a message is up, so its
-// description goes first. Nothing follows the message: a page shows it
-// without waiting, and the press must look the same everywhere.
+// description goes first. Nothing else follows the message: a page shows it
+// without waiting, and the press must look the same everywhere. Where the
+// focus was is kept for when it is dismissed, since the box takes the focus.
 void MainWindowPresenter::ShowMessage(std::string_view text) {
-  if (press_ended_) return;
-  press_ended_ = true;
   ForgetNetwork();
+  focus_before_message_ = window_.FocusedControl();
   window_.ShowMessage(text);
 }
 

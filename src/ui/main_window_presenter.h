@@ -14,8 +14,10 @@
 //                                                      DescribeSubnet, Announce
 //   typed text,          -> TextTyped, ...          -> SetOctetBoxText, FocusOctetBox
 //   Backspace, paste, drop
+//   message dismissed    -> MessageDismissed        -> FocusControl, where the focus was
 //   txtSubnet changed    -> SubnetTextChanged       -> DescribeSubnet("")
 //   txtSubnet focused    -> SubnetFocusChanged      -> ShowSubnetDescription
+//   window moved         -> WindowMoved             -> ShowSubnetDescription, where it shows
 //   txtSubnet's menu     -> CopyNetwork, CopyBlocks -> the clipboard, or ShowMessage
 
 #include <memory>
@@ -24,6 +26,7 @@
 #include <string_view>
 
 #include "ui/covered_range.h"
+#include "ui/keys.h"
 #include "ui/main_window_view.h"
 #include "ui/presented_window.h"
 
@@ -56,7 +59,7 @@ class MainWindowPresenter final : private MainWindowView {
   // text_before_caret: whether any text stands before the moving end of
   // the box's selection, where the caret is (after Shift+Home, none does).
   bool TextTyped(OctetBoxRef box, std::string_view typed, bool text_before_caret);
-  bool BackspacePressed(OctetBoxRef box);
+  bool BackspacePressed(OctetBoxRef box, KeyModifiers held = {});
   // Also a text dropped on the box.
   bool TextPasted(OctetBoxRef box, std::string_view pasted);
 
@@ -65,6 +68,11 @@ class MainWindowPresenter final : private MainWindowView {
   void SubnetTextChanged();
   // txtSubnet took or lost the keyboard focus; a tap gives it the focus too.
   void SubnetFocusChanged(bool focused);
+  // The window moved on the screen: a description shown by txtSubnet goes with it.
+  void WindowMoved();
+
+  // The user dismissed the message box: the focus goes back where it was.
+  void MessageDismissed();
 
   // txtSubnet's menu items, below its text items: "Copy &Network
   // 10.0.0.0/22" and "Copy Range as 12 &Blocks", both enabled while a
@@ -95,7 +103,7 @@ class MainWindowPresenter final : private MainWindowView {
   std::unique_ptr<CalculateCommand> command_;  // bound to this for the window's life
   std::optional<CoveredRange> range_;          // described in txtSubnet while set
   bool writing_subnet_ = false;
-  bool press_ended_ = false;     // a message ended the press under way
+  std::optional<layout::ControlId> focus_before_message_;
   bool subnet_focused_ = false;  // and so shows its description
   bool description_shown_ = false;
   bool mark_announcement_ = false;  // every other announcement is marked

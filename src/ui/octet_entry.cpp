@@ -106,8 +106,8 @@ EntryAction TextTyped(OctetBoxRef box, std::string_view typed, bool text_before_
   return FullStopTyped(box, text_before_caret);
 }
 
-EntryAction BackspacePressed(OctetBoxRef box, std::string_view text) {
-  if (!text.empty()) return {};
+EntryAction BackspacePressed(OctetBoxRef box, std::string_view text, KeyModifiers held) {
+  if (!text.empty() || held.Shortcut()) return {};
   EntryAction action;
   action.swallow = true;
   if (box.position != OctetPosition::First) {

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "ui/keys.h"
 #include "ui/main_window_view.h"
 #include "ui/presented_window.h"
 
@@ -46,8 +47,9 @@ struct EntryAction {
 [[nodiscard]] EntryAction TextTyped(OctetBoxRef box, std::string_view typed, bool text_before_caret);
 
 // Backspace in an empty box goes back to the previous box of the same
-// address; anywhere else it is an ordinary Backspace.
-[[nodiscard]] EntryAction BackspacePressed(OctetBoxRef box, std::string_view text);
+// address; anywhere else it is an ordinary Backspace. Held with Ctrl, Alt or
+// Meta it keeps the box's own meaning (Ctrl+Backspace deletes a word).
+[[nodiscard]] EntryAction BackspacePressed(OctetBoxRef box, std::string_view text, KeyModifiers held = {});
 
 // An address, a range or a CIDR block fills whole boxes; any other text is
 // left to the box's own paste.

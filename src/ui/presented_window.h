@@ -3,9 +3,22 @@
 // What the presenter tells a window beyond the Calculate command's three
 // operations. Each window carries these out on its toolkit and decides
 // nothing itself.
+//
+// What a window owes the presenter around these calls:
+// - SetSubnetText: txtSubnet's change notification, where the toolkit sends
+//   one for a program's own write (Win32's EN_CHANGE, Qt's textChanged),
+//   reaches SubnetTextChanged before SetSubnetText returns, never later: the
+//   presenter tells its own writes from hand edits by that. A page's script
+//   write sends none, which is as good.
+// - ShowMessage: the window calls MessageDismissed once the user has
+//   dismissed the box: at once after a modal box returns on the desktop,
+//   from the dialog's close event in a page. The presenter then says where
+//   the focus goes.
 
+#include <optional>
 #include <string_view>
 
+#include "ui/layout.h"
 #include "ui/main_window_view.h"
 
 namespace morvana {
@@ -27,6 +40,10 @@ class PresentedWindow : public MainWindowView {
   // Has a screen reader say `text` now, without moving the focus or
   // selecting anything.
   virtual void Announce(std::string_view text) = 0;
+  // The control of the table that has the keyboard focus, if one does.
+  [[nodiscard]] virtual std::optional<layout::ControlId> FocusedControl() const = 0;
+  // Gives a control the keyboard focus back, its text and caret as they were.
+  virtual void FocusControl(layout::ControlId control) = 0;
 };
 
 // Where Copy Network and Copy Range as Blocks put their text. False when the

@@ -74,5 +74,58 @@ TEST(control_colours, focus_marks_stand_out_from_window_and_box) {
   }
 }
 
+// Each window reads its scheme and draws by one rule: Morvana.exe keeps the
+// frame its edit boxes draw where it stands out, the Linux window and the
+// page draw every edge.
+TEST(control_colours, every_window_draws_each_control_by_one_rule) {
+  constexpr Colour kBlack{0, 0, 0};
+  constexpr Colour kNavy{0, 0, 128};
+  constexpr Colour kWineFrame{0xC0, 0xC0, 0xC0};  // 1.8:1 on white
+  const ColourScheme standard{kWhite, kBlack, kBlack, kNavy, kBlack, false};
+  const ColourScheme wine{kWhite, kBlack, kBlack, kNavy, kWineFrame, false};
+  const ColourScheme drawn_by_the_window{kWhite, kBlack, kBlack, kNavy, std::nullopt, false};
+  const ColourScheme dark{{0x12, 0x12, 0x12}, kWhite, kWhite, kNavy, std::nullopt, false};
+  const ColourScheme high_contrast{kBlack, kWhite, kWhite, kNavy, kWhite, true};
+  struct Case {
+    const char* name;
+    const ColourScheme& scheme;
+    layout::ControlId control;
+    ControlLook look;
+  };
+  using layout::ControlId;
+  const Case cases[] = {
+      {"frame stands out: the toolkit's edge",
+       standard,
+       ControlId::txtSubnet,
+       {{kLightGrey, kBlack}, {}, kNavy}},
+      {"faint frame: an edge drawn over",
+       wine,
+       ControlId::txtFromFirstOctet,
+       {{kLightGrey, kBlack}, kEdgeGrey, kNavy}},
+      {"no frame of its own",
+       drawn_by_the_window,
+       ControlId::txtToFirstOctet,
+       {{kLightGrey, kBlack}, kEdgeGrey, kNavy}},
+      {"dark: black text on the box",
+       dark,
+       ControlId::txtSubnet,
+       {{kLightGrey, kBlack}, kEdgeGrey, kEdgeGrey}},
+      {"dark: black text on the label", dark, ControlId::Label3, {{kWhite, kBlack}, {}, {}}},
+      {"dark: the button's surround stays white",
+       dark,
+       ControlId::cmdCalculateSubnet,
+       {{kWhite, kBlack}, {}, {}}},
+      {"High Contrast: the scheme's pair",
+       high_contrast,
+       ControlId::txtSubnet,
+       {{kBlack, kWhite}, {}, kWhite}},
+      {"High Contrast: the button's surround stays white",
+       high_contrast,
+       ControlId::cmdCalculateSubnet,
+       {{kWhite, kBlack}, {}, {}}},
+  };
+  for (const Case& c : cases) EXPECT_EQ(LookOf(layout::ControlFor(c.control), c.scheme), c.look) << c.name;
+}
+
 }  // namespace
 }  // namespace morvana

@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "ui/layout.h"
 
 namespace morvana {
 namespace {
@@ -20,6 +23,7 @@ class FakeWindow final : public PresentedWindow, public TextClipboard {
   MainWindowPresenter* presenter = nullptr;
   bool clipboard_free = true;
   std::string_view line_end = "\n";
+  std::optional<layout::ControlId> focused = layout::ControlId::txtToFourthOctet;  // as after Enter there
 
   static std::size_t Index(OctetBoxRef box) {
     return (box.side == AddressSide::From ? 0 : 4) + static_cast<std::size_t>(box.position) - 1;
@@ -50,6 +54,10 @@ class FakeWindow final : public PresentedWindow, public TextClipboard {
     return clipboard_free;
   }
   std::string_view LineEnd() const override { return line_end; }
+  std::optional<layout::ControlId> FocusedControl() const override { return focused; }
+  void FocusControl(layout::ControlId control) override {
+    told.push_back("focus back " + std::string(layout::ControlFor(control).name));
+  }
 };
 
 constexpr OctetBoxRef From1{AddressSide::From, OctetPosition::First};
@@ -88,7 +96,9 @@ struct Step {
     CopyBlocksBusy,
     CopyBlocksCrLf,
     Focus,
-    Blur
+    Blur,
+    Dismiss,
+    Move
   } kind;
   OctetBoxRef box = From1;
   const char* text = "";
@@ -116,10 +126,14 @@ TEST(main_window_presenter, sequences_tell_the_window_what_to_do) {
   const SequenceCase cases[] = {
       {"each_press_writes_the_mask_describes_it_and_is_said_again_differently", {{Copy}, {CopyBlocks}, {Press}, {Press}},
        {kMask, kDescribed, kAnnounced, kMask, kDescribed, kAnnouncedAgain}, kCopy},
-      {"a_message_removes_the_description_and_is_all_that_is_said", {{Press}, {Type, To3, " "}, {Press}},
-       {kMask, kDescribed, kAnnounced, "describe ", "message Please enter 'To' third octet."}, kNoCopy, kNoBlocks},
-      {"the_focus_shows_the_description_until_it_leaves", {{Focus}, {Press}, {Blur}, {Focus}},
-       {kMask, kDescribed, "show " + kDescription, kAnnounced, "show ", "show " + kDescription}, kCopy},
+      {"a_message_removes_the_description_is_all_that_is_said_and_gives_the_focus_back",
+       {{Press}, {Type, To3, " "}, {Press}, {Dismiss}, {Dismiss}},
+       {kMask, kDescribed, kAnnounced, "describe ", "message Please enter 'To' third octet.",
+        "focus back txtToFourthOctet"}, kNoCopy, kNoBlocks},
+      {"the_focus_shows_the_description_until_it_leaves_and_a_move_takes_it_along",
+       {{Move}, {Focus}, {Press}, {Move}, {Blur}, {Move}, {Focus}},
+       {kMask, kDescribed, "show " + kDescription, kAnnounced, "show " + kDescription, "show ",
+        "show " + kDescription}, kCopy},
       {"a_hand_edit_takes_the_description_away", {{Press}, {Focus}, {HandEdit}, {HandEdit}, {Blur}},
        {kMask, kDescribed, kAnnounced, "show " + kDescription, "describe ", "show "}, kNoCopy, kNoBlocks},
       {"the_menu_copies_the_network_or_the_blocks_or_says_the_clipboard_is_busy",
@@ -167,6 +181,12 @@ TEST(main_window_presenter, sequences_tell_the_window_what_to_do) {
         case Focus:
         case Blur:
           presenter.SubnetFocusChanged(step.kind == Focus);
+          break;
+        case Dismiss:
+          presenter.MessageDismissed();
+          break;
+        case Move:
+          presenter.WindowMoved();
           break;
         case Copy:
         case CopyBusy:

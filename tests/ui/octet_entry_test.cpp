@@ -48,7 +48,7 @@ struct EntryCase {
   std::string text;  // the box's text, or the pasted text
   std::size_t caret;
   const char* expected;
-  const char* typed = ".";
+  const char* typed = ".";  // or the modifiers held with Backspace
 };
 
 TEST(octet_entry, keys_and_pastes_change_the_boxes_as_the_table_says) {
@@ -66,6 +66,8 @@ TEST(octet_entry, keys_and_pastes_change_the_boxes_as_the_table_says) {
       {"backspace_in_an_empty_box_goes_back", Event::Backspace, To3, "", 0, "swallow focus To2 end"},
       {"backspace_in_an_empty_first_box", Event::Backspace, From1, "", 0, "swallow"},
       {"backspace_with_text_is_ordinary", Event::Backspace, From2, "1", 1, "plain"},
+      {"ctrl_backspace_keeps_its_own_meaning", Event::Backspace, To3, "", 0, "plain", "ctrl"},
+      {"shift_backspace_goes_back_too", Event::Backspace, To3, "", 0, "swallow focus To2 end", "shift"},
 
       {"address_with_blanks_into_to", Event::Paste, To2, " 10.0.0.1 ", 0,
        "swallow To=10.0.0.1 focus To4 end"},
@@ -109,7 +111,9 @@ TEST(octet_entry, keys_and_pastes_change_the_boxes_as_the_table_says) {
         action = TextTyped(c.box, c.typed, !c.text.empty() && c.caret > 0);
         break;
       case Event::Backspace:
-        action = BackspacePressed(c.box, c.text);
+        action = BackspacePressed(
+            c.box, c.text,
+            {.shift = std::string(c.typed) == "shift", .ctrl = std::string(c.typed) == "ctrl"});
         break;
       case Event::Paste:
         action = TextPasted(c.box, c.text);

@@ -178,6 +178,11 @@ TEST_F(entry, txtSubnet_menu_copies_the_network_and_its_blocks_by_every_route_un
       OpenCatchingMenu(routes[0].open, VK_ESCAPE).ends_with(L"|-|~Copy &Network|~Copy Range as &Blocks"))
       << "greyed, with no network, after a hand edit";
   EXPECT_EQ(Text(ControlId::txtSubnet), edited) << "Escape closed the menu and changed nothing";
+  SetFocus(Control(ControlId::txtFromSecondOctet));
+  EXPECT_NE(
+      OpenCatchingMenu([&] { PressKey(Window(), VK_F10, /*shift=*/true); }, VK_ESCAPE).find(L"Select &All"),
+      std::wstring::npos)
+      << "Shift+F10 opens an octet box's own menu too";
 }
 
 // Another program holds the clipboard open, on a thread of its own, for `hold_ms`.

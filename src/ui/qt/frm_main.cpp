@@ -10,14 +10,15 @@
 #include <QMessageBox>
 #include <QMoveEvent>
 #include <QPalette>
-#include <QPointer>
 
+#include <algorithm>
 #include <cstddef>
 #include <initializer_list>
 #include <vector>
 
 #include "ui/control_colours.h"
 #include "ui/qt/fonts.h"
+#include "ui/qt/keyboard.h"
 #include "ui/qt/qt_text.h"
 
 namespace morvana {
@@ -59,22 +60,6 @@ Roles RolesOf(layout::ControlKind kind) {
       return {QPalette::Button, QPalette::ButtonText};
   }
   return {QPalette::Window, QPalette::WindowText};
-}
-
-// The table's back colour, and text that stays readable on it under the
-// scheme: light text from a dark scheme would vanish on white. Qt knows no
-// High Contrast of its own.
-QPalette ControlColours(const QPalette& scheme, const layout::Control& control) {
-  const Roles roles = RolesOf(control.kind);
-  const layout::Colour scheme_text = FromQColor(scheme.color(roles.text));
-  const QPalette::ColorRole pair_back =
-      control.kind == layout::ControlKind::Button ? roles.back : QPalette::Base;
-  const ColourPair draw =
-      ColoursToDrawWith(control.back, scheme_text, {FromQColor(scheme.color(pair_back)), scheme_text}, false);
-  QPalette colours;  // only these two roles are the control's own; the rest follow the window
-  colours.setColor(roles.back, ToQColor(draw.back));
-  colours.setColor(roles.text, ToQColor(draw.text));
-  return colours;
 }
 
 // Qt's clipboard takes a text or says nothing: on X11 and Wayland it holds
@@ -140,12 +125,11 @@ void FrmMain::SetSubnetText(std::string_view text) {
 }
 
 void FrmMain::ShowMessage(std::string_view text) {
-  const QPointer<QWidget> had_focus = focusWidget();
   QMessageBox box(QMessageBox::NoIcon, ToQString(layout::kApplicationTitle), ToQString(text), QMessageBox::Ok,
                   this);
   box.setTextFormat(Qt::PlainText);
   box.exec();
-  if (had_focus) had_focus->setFocus(Qt::OtherFocusReason);
+  presenter_.MessageDismissed();
 }
 
 void FrmMain::SetOctetBoxText(OctetBoxRef box, std::string_view text) {
@@ -179,15 +163,24 @@ void FrmMain::Announce(std::string_view text) {
   notice_->Say(ToQString(text));
 }
 
+std::optional<layout::ControlId> FrmMain::FocusedControl() const {
+  const auto found = std::find(controls_.begin(), controls_.end(), focusWidget());
+  if (found == controls_.end()) return std::nullopt;
+  return static_cast<layout::ControlId>(found - controls_.begin());
+}
+
+void FrmMain::FocusControl(layout::ControlId control) {
+  ControlWidget(control)->setFocus(Qt::OtherFocusReason);
+}
+
 void FrmMain::changeEvent(QEvent* event) {
   // The scheme changed: the text colours are decided again from it.
   if (event->type() == QEvent::PaletteChange) ApplyColours();
   QWidget::changeEvent(event);
 }
 
-// The description stays by txtSubnet when the window moves.
 void FrmMain::moveEvent(QMoveEvent* event) {
-  if (description_tip_->isVisible()) description_tip_->ShowBelow(description_tip_->text(), txtSubnet);
+  presenter_.WindowMoved();
   QWidget::moveEvent(event);
 }
 
@@ -199,10 +192,11 @@ bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
     return false;
   }
   // Shift+F10 opens a box's context menu as the Menu key does; Qt's line
-  // edits leave it unanswered.
+  // edits leave it unanswered. (The platform makes the Menu key a context
+  // menu event itself.)
   if (event->type() == QEvent::KeyPress) {
     const auto* key = static_cast<const QKeyEvent*>(event);
-    if (key->key() != Qt::Key_F10 || key->modifiers() != Qt::ShiftModifier) return false;
+    if (key->key() != Qt::Key_F10 || !OpensContextMenu(Key::F10, HeldModifiers(*key))) return false;
     const QPoint at = box->inputMethodQuery(Qt::ImCursorRectangle).toRect().center();  // at the caret
     QContextMenuEvent open(QContextMenuEvent::Keyboard, at, box->mapToGlobal(at));
     QCoreApplication::sendEvent(box, &open);
@@ -238,16 +232,27 @@ void FrmMain::ShowSubnetMenu(const QPoint& global_position) {
   menu->popup(global_position);
 }
 
+// The window's own back is the scheme's text-entry back; the boxes draw
+// every edge themselves. Qt knows no High Contrast of its own.
 void FrmMain::ApplyColours() {
-  const layout::Colour window = FromQColor(palette().color(QPalette::Base));  // the window's own back
-  const QColor edge = ToQColor(EdgeColour(window));
+  const QPalette& scheme = palette();
+  const ColourScheme colours{FromQColor(scheme.color(QPalette::Base)),
+                             FromQColor(scheme.color(QPalette::Text)),
+                             FromQColor(scheme.color(QPalette::ButtonText)),
+                             FromQColor(scheme.color(QPalette::Highlight)),
+                             std::nullopt,
+                             false};
   for (const layout::Control& control : layout::kControls) {
+    const ControlLook look = LookOf(control, colours);
     QWidget* widget = ControlWidget(control.id);
-    widget->setPalette(ControlColours(palette(), control));
+    const Roles roles = RolesOf(control.kind);
+    QPalette own;  // only these two roles are the control's own; the rest follow the window
+    own.setColor(roles.back, ToQColor(look.colours.back));
+    own.setColor(roles.text, ToQColor(look.colours.text));
+    widget->setPalette(own);
     if (auto* box = qobject_cast<EdgedLineEdit*>(widget)) {
-      const layout::Colour back = FromQColor(widget->palette().color(QPalette::Base));
-      box->SetEdgeColours(
-          edge, ToQColor(FocusMarkColour(FromQColor(palette().color(QPalette::Highlight)), window, back)));
+      box->SetEdgeColours(ToQColor(look.edge.value_or(look.colours.back)),
+                          ToQColor(look.focus_mark.value_or(look.colours.text)));
     }
   }
 }

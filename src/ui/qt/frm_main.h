@@ -15,6 +15,7 @@
 #include <QWidget>
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -44,6 +45,8 @@ class FrmMain final : public QWidget, public PresentedWindow {
   void DescribeSubnet(std::string_view description) override;
   void ShowSubnetDescription(std::string_view description) override;
   void Announce(std::string_view text) override;
+  [[nodiscard]] std::optional<layout::ControlId> FocusedControl() const override;
+  void FocusControl(layout::ControlId control) override;
 
  protected:
   void changeEvent(QEvent* event) override;

@@ -9,6 +9,8 @@
 #include <QMimeData>
 #include <QMouseEvent>
 
+#include "ui/qt/keyboard.h"
+
 namespace morvana {
 
 OctetLineEdit::OctetLineEdit(OctetBoxRef box, MainWindowPresenter& presenter, QWidget* parent)
@@ -67,9 +69,7 @@ bool OctetLineEdit::RouteKey(const QKeyEvent* event) {
       presenter_.TextTyped(box_, event->text().toStdString(), cursorPosition() > 0)) {
     return true;
   }
-  // Ctrl+Backspace and its kin keep their own meaning.
-  const auto others = event->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier);
-  if (event->key() == Qt::Key_Backspace && others == Qt::NoModifier) return presenter_.BackspacePressed(box_);
+  if (event->key() == Qt::Key_Backspace) return presenter_.BackspacePressed(box_, HeldModifiers(*event));
   if (event->matches(QKeySequence::Paste)) {
     // As in QLineEdit: on X11, Ctrl+Shift+Insert pastes the selection.
     const bool selection = event->key() == Qt::Key_Insert &&

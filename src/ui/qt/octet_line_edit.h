@@ -6,7 +6,7 @@
 
 namespace morvana {
 
-// One of the eight octet boxes. It decides nothing: a typed '.', a Backspace
+// One of the eight octet boxes. It decides nothing: typed text, a Backspace
 // and every paste (keys, context menu, middle click) go to the presenter,
 // which tells the window what becomes of the boxes. Any other event, or one
 // the presenter leaves alone, gets QLineEdit's own handling. Pastes are

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "ui/control_colours.h"
+#include "ui/keys.h"
 #include "ui/look_alike_faces.h"
 
 namespace morvana {
@@ -87,9 +88,10 @@ bool TextBeforeCaret(dom::Element box) {
   return dom::NumberProperty(box, backward ? "selectionStart" : "selectionEnd") > 0;
 }
 
-// Modifiers that make a key a shortcut rather than typing.
-bool ShortcutModifiers() {
-  return dom::EventFlag("ctrlKey") || dom::EventFlag("altKey") || dom::EventFlag("metaKey");
+// The modifiers held with the key being routed.
+KeyModifiers HeldModifiers() {
+  return {dom::EventFlag("shiftKey"), dom::EventFlag("ctrlKey"), dom::EventFlag("altKey"),
+          dom::EventFlag("metaKey")};
 }
 
 }  // namespace
@@ -151,13 +153,13 @@ void FrmMain::SetSubnetText(std::string_view text) {
 void FrmMain::ShowMessage(std::string_view text) {
   if (!has_modal_dialog_) {
     dom::Alert(text);  // modal too, and it waits
+    presenter_.MessageDismissed();
     return;
   }
   // A page cannot wait for the user, so this returns while the box is still
   // open; the presenter makes the message the last thing a press does.
   // Meanwhile the rest of the page is inert under the modal dialog and takes
-  // no input. Closing the box gives the focus back (HandleEvent).
-  focus_before_message_ = dom::ActiveElementId();
+  // no input. Its close event reports the dismissal (HandleEvent).
   dom::SetProperty(lblMessageText, "textContent", text);
   dom::Call(dlgMessage, "showModal");
 }
@@ -201,6 +203,18 @@ void FrmMain::ShowSubnetDescription(std::string_view description) {
 void FrmMain::Announce(std::string_view text) {
   dom::SetProperty(lblStatus, "textContent", "");
   dom::SetPropertyLater(lblStatus, "textContent", text, kAnnounceDelayMs);
+}
+
+std::optional<layout::ControlId> FrmMain::FocusedControl() const {
+  const std::string focused = dom::ActiveElementId();
+  for (const layout::Control& control : layout::kControls) {
+    if (control.name == focused) return control.id;
+  }
+  return std::nullopt;
+}
+
+void FrmMain::FocusControl(layout::ControlId control) {
+  dom::Call(ElementFor(control), "focus");
 }
 
 void FrmMain::CreateControl(const layout::Control& control, dom::Element parent) {
@@ -411,9 +425,7 @@ bool FrmMain::HandleEvent(int route) {
   const auto kind = static_cast<EventKind>(route % static_cast<int>(EventKind::Count));
   if (row == kMessageBoxRow) {
     if (kind == EventKind::Click) dom::Call(dlgMessage, "close");
-    if (kind == EventKind::Close && !focus_before_message_.empty()) {
-      dom::Call(dom::Element{focus_before_message_}, "focus");
-    }
+    if (kind == EventKind::Close) presenter_.MessageDismissed();
     return kind == EventKind::MouseDown;
   }
   if (row == kPageRow) {
@@ -459,7 +471,7 @@ bool FrmMain::HandleKeyDown(const layout::Control& control) {
     return true;
   }
   const std::optional<OctetBoxRef> box = layout::OctetBoxOf(control.id);
-  if (box && key == "Backspace" && !ShortcutModifiers()) return presenter_.BackspacePressed(*box);
+  if (box && key == "Backspace") return presenter_.BackspacePressed(*box, HeldModifiers());
   return false;
 }
 

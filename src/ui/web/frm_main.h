@@ -12,6 +12,7 @@
 // txtSubnet's edits and focus. A change of the page's size or of its text's
 // size lays the window out anew (FitToScreen).
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -40,6 +41,8 @@ class FrmMain final : public PresentedWindow {
   void DescribeSubnet(std::string_view description) override;
   void ShowSubnetDescription(std::string_view description) override;
   void Announce(std::string_view text) override;
+  [[nodiscard]] std::optional<layout::ControlId> FocusedControl() const override;
+  void FocusControl(layout::ControlId control) override;
 
   // One event of the page, as dom::Listen numbered it; true when the
   // browser's own handling of it must not follow.
@@ -116,8 +119,6 @@ class FrmMain final : public PresentedWindow {
   const dom::Element lblMessageTitle{"lblMessageTitle"};
   const dom::Element lblMessageText{"lblMessageText"};
   const dom::Element cmdMessageOK{"cmdMessageOK"};
-  // The id of what held the focus when the message box opened.
-  std::string focus_before_message_;
   // Without showModal (older browsers) messages go to the browser's alert.
   bool has_modal_dialog_ = false;
 

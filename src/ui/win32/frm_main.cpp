@@ -183,13 +183,12 @@ void frmMain::SetSubnetText(std::string_view text) {
   SetWindowTextW(txtSubnet, WideFromUtf8(text).c_str());
 }
 
+// MessageBox hands the activation back to the window, but not the focus
+// inside it: the presenter says where that goes.
 void frmMain::ShowMessage(std::string_view text) {
-  // MessageBox hands the activation back to the window, but not the focus
-  // inside it: that goes back to the control that held it.
-  HWND const focus = GetFocus();
   const std::wstring title = WideFromUtf8(layout::kApplicationTitle);
   MessageBoxW(Window(), WideFromUtf8(text).c_str(), title.c_str(), MB_OK);
-  if (focus != nullptr && IsWindow(focus)) SetFocus(focus);
+  presenter_.MessageDismissed();
 }
 
 void frmMain::SetOctetBoxText(OctetBoxRef box, std::string_view text) {
@@ -220,6 +219,15 @@ void frmMain::ShowSubnetDescription(std::string_view description) {
 // Said of txtSubnet, where the result stands.
 void frmMain::Announce(std::string_view text) {
   announce_(txtSubnet, WideFromUtf8(text));
+}
+
+std::optional<layout::ControlId> frmMain::FocusedControl() const {
+  const layout::Control* control = ControlOf(GetFocus());
+  return control != nullptr ? std::optional(control->id) : std::nullopt;
+}
+
+void frmMain::FocusControl(layout::ControlId control) {
+  SetFocus(ControlWindow(control));
 }
 
 LRESULT frmMain::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
@@ -264,8 +272,8 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_SETFOCUS:
       if (focus_ != nullptr) SetFocus(focus_);
       return 0;
-    case WM_MOVE:  // the description shown under txtSubnet goes with it
-      subnet_box_.PlaceDescription();
+    case WM_MOVE:
+      presenter_.WindowMoved();
       break;
     case WM_GETDPISCALEDSIZE: {  // the exact client area at the new DPI, not a scaled frame
       *reinterpret_cast<SIZE*>(lparam) = WindowSize(static_cast<UINT>(wparam));
@@ -348,23 +356,22 @@ LRESULT frmMain::OnControlColour(UINT message, WPARAM wparam, LPARAM lparam) {
   return reinterpret_cast<LRESULT>(BrushFor(colours.back));
 }
 
+// An edit box draws its one-pixel edge in the scheme's frame colour.
 void frmMain::DecideColours() {
-  const layout::Colour window = SystemColour(COLOR_WINDOW);
-  const layout::Colour window_text = SystemColour(COLOR_WINDOWTEXT);
-  const bool high_contrast = high_contrast_();
+  const ColourScheme scheme{SystemColour(COLOR_WINDOW),      SystemColour(COLOR_WINDOWTEXT),
+                            SystemColour(COLOR_BTNTEXT),     SystemColour(COLOR_HIGHLIGHT),
+                            SystemColour(COLOR_WINDOWFRAME), high_contrast_()};
   brushes_.clear();
+  std::optional<layout::Colour> edge;
   for (const layout::Control& control : layout::kControls) {
-    ColourPair& colours = colours_.at(layout::RowOf(control.id));
-    colours = control.kind == ControlKind::Button
-                  ? ColourPair{control.back, SystemColour(COLOR_BTNTEXT)}
-                  : ColoursToDrawWith(control.back, window_text, {window, window_text}, high_contrast);
-    if (BrushFor(colours.back) == nullptr) {
-      brushes_.emplace_back(colours.back, UniqueBrush(CreateSolidBrush(ColourRef(colours.back))));
+    const ControlLook look = LookOf(control, scheme);
+    colours_.at(layout::RowOf(control.id)) = look.colours;
+    if (BrushFor(look.colours.back) == nullptr) {
+      brushes_.emplace_back(look.colours.back, UniqueBrush(CreateSolidBrush(ColourRef(look.colours.back))));
     }
+    if (look.edge) edge = look.edge;  // the same for every box
   }
-  const bool frame_stands_out =
-      ContrastRatio(SystemColour(COLOR_WINDOWFRAME), window) >= kMinimumEdgeContrast;
-  edge_brush_.reset(frame_stands_out ? nullptr : CreateSolidBrush(ColourRef(EdgeColour(window))));
+  edge_brush_.reset(edge ? CreateSolidBrush(ColourRef(*edge)) : nullptr);
 }
 
 // Subclasses the boxes and the button while there is anything to add to

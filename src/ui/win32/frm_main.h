@@ -15,13 +15,16 @@
 //   '.', Backspace, a paste (Ctrl+V, Shift+Insert, menu) in an octet box -> OctetBoxes
 //                          -> the presenter -> SetOctetBoxText, FocusOctetBox
 //   EN_CHANGE of txtSubnet -> SubnetTextChanged
-//   right-click, Shift+F10 or the Menu key on txtSubnet -> SubnetBox's menu, with "Copy &Network"
+//   right-click, Shift+F10 or the Menu key on a box -> its context menu; txtSubnet's is SubnetBox's,
+//                with "Copy &Network" and "Copy Range as 12 &Blocks"
+//   WM_MOVE   -> WindowMoved: the description shown under txtSubnet goes with it
 //   WM_SYSCOLORCHANGE, High Contrast switched -> colours and box edges decided again, everything repainted
 //   WM_DPICHANGED -> fonts, rectangles and the labels' clipping again from twips at the new DPI
 //   close     -> WM_DESTROY posts the quit message; fonts and brushes go at WM_NCDESTROY
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <type_traits>
@@ -88,6 +91,8 @@ class frmMain final : public BaseWindow<frmMain>, public PresentedWindow {
   void DescribeSubnet(std::string_view description) override;
   void ShowSubnetDescription(std::string_view description) override;
   void Announce(std::string_view text) override;
+  [[nodiscard]] std::optional<layout::ControlId> FocusedControl() const override;
+  void FocusControl(layout::ControlId control) override;
 
  private:
   friend class BaseWindow<frmMain>;

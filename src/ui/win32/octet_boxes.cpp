@@ -8,6 +8,7 @@
 
 #include "ui/layout.h"
 #include "ui/win32/clipboard.h"
+#include "ui/win32/keyboard.h"
 #include "ui/win32/wide_text.h"
 
 namespace morvana {
@@ -30,9 +31,10 @@ LRESULT CALLBACK OctetBoxes::Proc(HWND box, UINT message, WPARAM wparam, LPARAM 
 }
 
 bool OctetBoxes::Route(HWND box, OctetBoxRef ref, UINT message, WPARAM wparam) {
+  if (OpenMenuOnKey(box, message, wparam)) return true;
   switch (message) {
     case WM_CHAR:
-      if (wparam == VK_BACK) return presenter_.BackspacePressed(ref);
+      if (wparam == VK_BACK) return presenter_.BackspacePressed(ref, HeldModifiers());
       if (wparam < L' ') return false;  // Ctrl+V and the other control characters
       return presenter_.TextTyped(ref, Utf8FromWide(std::wstring(1, static_cast<wchar_t>(wparam))),
                                   TextBeforeCaret(box));

@@ -1,9 +1,10 @@
 #pragma once
 
 // The eight octet boxes of frmMain, as the edit control's subclass sees
-// them. It decides nothing: a typed '.', a Backspace and every paste (Ctrl+V,
-// Shift+Insert, the context menu) go to the presenter first. What the
-// presenter leaves alone is the edit control's own.
+// them. It decides nothing: typed text, a Backspace and every paste (Ctrl+V,
+// Shift+Insert, the context menu) go to the presenter first, and Shift+F10
+// opens the box's menu as the shared key rules say. What the presenter
+// leaves alone is the edit control's own.
 
 #include "ui/main_window_presenter.h"
 #include "ui/win32/base_window.h"

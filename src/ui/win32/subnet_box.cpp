@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "ui/win32/keyboard.h"
 #include "ui/win32/subnet_menu.h"
 #include "ui/win32/wide_text.h"
 
@@ -64,24 +65,19 @@ void SubnetBox::Describe(std::string_view description) {
   SendMessageW(tooltip_, TTM_ACTIVATE, text.empty() ? FALSE : TRUE, 0);
 }
 
+// Just below the box, at its left edge, as the hover tooltip stands below
+// the pointer; where the box is now, also when told again after a move.
 void SubnetBox::ShowDescription(std::string_view description) {
   const std::wstring text = WideFromUtf8(description);
   TOOLINFOW tool = ShownTool(window_);
-  showing_ = !text.empty();
-  if (showing_) {
+  if (!text.empty()) {
     tool.lpszText = const_cast<wchar_t*>(text.c_str());
     SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
-    PlaceDescription();
+    RECT box{};
+    GetWindowRect(box_, &box);
+    SendMessageW(tooltip_, TTM_TRACKPOSITION, 0, MAKELPARAM(box.left, box.bottom + 1));
   }
-  SendMessageW(tooltip_, TTM_TRACKACTIVATE, showing_ ? TRUE : FALSE, reinterpret_cast<LPARAM>(&tool));
-}
-
-// Just below the box, at its left edge, as the hover tooltip stands below the pointer.
-void SubnetBox::PlaceDescription() const {
-  if (!showing_) return;
-  RECT box{};
-  GetWindowRect(box_, &box);
-  SendMessageW(tooltip_, TTM_TRACKPOSITION, 0, MAKELPARAM(box.left, box.bottom + 1));
+  SendMessageW(tooltip_, TTM_TRACKACTIVATE, text.empty() ? FALSE : TRUE, reinterpret_cast<LPARAM>(&tool));
 }
 
 void SubnetBox::OnSchemeChange() const {
@@ -91,24 +87,11 @@ void SubnetBox::OnSchemeChange() const {
 // The box's context menu, however it is asked for, is this one.
 LRESULT CALLBACK SubnetBox::Proc(HWND box, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR id,
                                  DWORD_PTR self) {
-  const bool menu_key = wparam == VK_APPS || (wparam == VK_F10 && GetKeyState(VK_SHIFT) < 0 &&
-                                              GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_MENU) >= 0);
+  if (OpenMenuOnKey(box, message, wparam)) return 0;
   switch (message) {
     case WM_CONTEXTMENU:
       ShowSubnetMenu(box, lparam, *reinterpret_cast<const SubnetBox*>(self)->presenter_);
       return 0;
-    // The edit control leaves Shift+F10 and the Menu key unanswered; they
-    // open the menu as from the keyboard. Their releases are taken too, so
-    // that nothing opens it a second time.
-    case WM_KEYDOWN:
-    case WM_SYSKEYDOWN:
-      if (!menu_key) break;
-      SendMessageW(box, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(box), -1);
-      return 0;
-    case WM_KEYUP:
-    case WM_SYSKEYUP:
-      if (menu_key) return 0;
-      break;
     case WM_NCDESTROY:
       RemoveWindowSubclass(box, &Proc, id);
       break;

@@ -25,8 +25,6 @@ class SubnetBox {
   // Shows `description` under the box, as the tooltip shows on hover, until
   // an empty one hides it.
   void ShowDescription(std::string_view description);
-  // Keeps the description shown under the box when the window moves.
-  void PlaceDescription() const;
 
   // The tooltip keeps system colours of its own.
   void OnSchemeChange() const;
@@ -38,7 +36,6 @@ class SubnetBox {
   HWND window_ = nullptr;
   HWND box_ = nullptr;
   HWND tooltip_ = nullptr;  // owned by the window; two tools: the box, and the description shown
-  bool showing_ = false;    // the description under the box
   MainWindowPresenter* presenter_ = nullptr;
 };
 
