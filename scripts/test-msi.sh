@@ -8,12 +8,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-passed=0 failed=0
-check() {  # description command...
-  local what=$1
-  shift
-  if "$@"; then echo "ok - $what" && passed=$((passed + 1)); else echo "not ok - $what" && failed=$((failed + 1)); fi
-}
+source scripts/checks.sh
 
 # The release MSI, and the same sources built again from clean and as 1.0.1.
 release=build/mingw-release newer=build/mingw-release-1.0.1
@@ -117,5 +112,4 @@ check "nothing in the home folder's menus" \
   [ -z "$(find "$HOME/.local/share/applications" "$HOME/.config/menus" -iname '*morvana*' 2>/dev/null)" ]
 echo "the Wine part took $((SECONDS - started)) s"
 
-echo "$passed passed, $failed failed"
-[ "$failed" = 0 ]
+checks_passed
