@@ -41,6 +41,9 @@ packages=(
   dbus-daemon at-spi2-core python3-pyatspi
   # Morvana.html, and headless Chromium driven by Selenium for its tests
   "${web_page[@]}" chromium chromium-driver python3-selenium
+  # the same tests in WebKitGTK (its WebDriver, and xclip for its clipboard) and
+  # in Firefox ESR, through its own WebDriver BiDi over a websocket
+  webkit2gtk-driver xclip firefox-esr python3-websocket
 )
 
 case "${1:-all}" in

@@ -3,8 +3,8 @@
 #   formatting, the native build (g++ and clang, with clang-tidy), the
 #   sanitizer build, the Linux .deb, Morvana.exe under Wine, the Windows zip
 #   and MSI (installed, upgraded and removed under Wine),
-#   Morvana.html in headless Chromium, and a bounded fuzz run. Needs no git:
-#   a tree without .git passes too.
+#   Morvana.html in headless Chromium, WebKitGTK and Firefox ESR, and a
+#   bounded fuzz run. Needs no git: a tree without .git passes too.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 

@@ -20,6 +20,7 @@ void morvana_set_property_later(const char* id, int id_size, const char* name, i
                                 const char* value, int value_size, int delay_ms);
 int morvana_has_method(const char* id, int id_size, const char* method, int method_size);
 void morvana_caret_to_end(const char* id, int id_size);
+void morvana_glyph_box(const char* id, int id_size, int* box);
 void morvana_call(const char* id, int id_size, const char* method, int method_size);
 void morvana_set_document_title(const char* title, int size);
 void morvana_alert(const char* text, int size);
@@ -95,6 +96,12 @@ void Call(Element element, std::string_view method) {
 
 void PutCaretAtEnd(Element element) {
   morvana_caret_to_end(element.id.data(), Size(element.id));
+}
+
+TextBox GlyphBox(Element element) {
+  int box[4] = {};
+  morvana_glyph_box(element.id.data(), Size(element.id), box);
+  return {box[0], box[1], box[2], box[3]};
 }
 
 void SetDocumentTitle(std::string_view title) {

@@ -35,6 +35,18 @@ void SetPropertyLater(Element element, std::string_view name, std::string_view v
 void Call(Element element, std::string_view method);
 void PutCaretAtEnd(Element element);
 
+// Where the glyphs of the element's text reach, in CSS pixels from the top
+// left corner of its padding box, rounded outwards: across each line's
+// advance, and from the tallest glyph's top to the deepest glyph's bottom
+// about each line's baseline. A line box may reach further than its glyphs.
+struct TextBox {
+  int left;
+  int top;
+  int right;
+  int bottom;
+};
+[[nodiscard]] TextBox GlyphBox(Element element);
+
 void SetDocumentTitle(std::string_view title);
 // The browser's own modal message box.
 void Alert(std::string_view text);

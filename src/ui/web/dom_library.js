@@ -80,6 +80,31 @@ mergeInto(LibraryManager.library, {
     element.setSelectionRange(element.value.length, element.value.length);
   },
 
+  // The text's lines as the browser sets them (each spans its font's ascent
+  // and descent), and the glyphs' reach about the baseline as a canvas
+  // measures them in the same font. A browser without those measures gives
+  // the lines whole.
+  morvana_glyph_box__deps: ['$morvana', '$morvanaElement'],
+  morvana_glyph_box: function(id, idSize, box) {
+    var element = morvanaElement(id, idSize), style = getComputedStyle(element), range = document.createRange();
+    range.selectNodeContents(element);
+    morvana.canvas = morvana.canvas || document.createElement('canvas').getContext('2d');
+    morvana.canvas.font = [style.fontStyle, style.fontWeight, style.fontSize, style.fontFamily].join(' ');
+    var glyphs = morvana.canvas.measureText(element.textContent), known = glyphs.fontBoundingBoxDescent != null;
+    var corner = element.getBoundingClientRect(), x = corner.left + element.clientLeft;
+    var y = corner.top + element.clientTop, reach = [Infinity, Infinity, -Infinity, -Infinity];
+    Array.prototype.forEach.call(range.getClientRects(), function(line) {
+      var baseline = line.bottom - (known ? glyphs.fontBoundingBoxDescent : 0);
+      reach = [Math.min(reach[0], line.left - x),
+               Math.min(reach[1], (known ? baseline - glyphs.actualBoundingBoxAscent : line.top) - y),
+               Math.max(reach[2], line.right - x),
+               Math.max(reach[3], (known ? baseline + glyphs.actualBoundingBoxDescent : line.bottom) - y)];
+    });
+    // Outwards, past a hundredth of a pixel's rounding.
+    [Math.floor(reach[0] + 0.01), Math.floor(reach[1] + 0.01), Math.ceil(reach[2] - 0.01),
+     Math.ceil(reach[3] - 0.01)].forEach(function(edge, i) { HEAP32[(box >> 2) + i] = isFinite(edge) ? edge : 0; });
+  },
+
   morvana_call__deps: ['$morvanaElement'],
   morvana_call: function(id, idSize, method, methodSize) {
     morvanaElement(id, idSize)[UTF8ToString(method, methodSize)]();

@@ -372,13 +372,17 @@ void FrmMain::StyleControl(const layout::Control& control, Resolution resolution
   dom::SetStyles(ElementFor(control.id), css);
 }
 
-// Whether every caption shows whole in its control.
+// Whether every caption shows whole in its control: its glyphs, not its
+// line boxes, which may be a pixel taller than a label in some browsers'
+// fonts with no glyph cut.
 bool FrmMain::CaptionsFit() const {
   return std::all_of(layout::kControls.begin(), layout::kControls.end(), [](const layout::Control& control) {
+    if (control.kind == layout::ControlKind::TextBox) return true;
     const dom::Element element = ElementFor(control.id);
-    return control.kind == layout::ControlKind::TextBox ||
-           (dom::NumberProperty(element, "scrollWidth") <= dom::NumberProperty(element, "clientWidth") &&
-            dom::NumberProperty(element, "scrollHeight") <= dom::NumberProperty(element, "clientHeight"));
+    const dom::TextBox glyphs = dom::GlyphBox(element);
+    return glyphs.left >= 0 && glyphs.top >= 0 &&
+           glyphs.right <= dom::NumberProperty(element, "clientWidth") &&
+           glyphs.bottom <= dom::NumberProperty(element, "clientHeight");
   });
 }
 

@@ -51,6 +51,8 @@ def icon_image(ico, size):
 # Where the module cannot run, the page says why in plain text rather than
 # stay blank: the browser has no WebAssembly, or refuses it under the page's
 # policy (one that does not know 'wasm-unsafe-eval'), or it failed to start.
+# Making the smallest module there is tells a refusal: nothing else fails
+# on it, and not every browser reports the policy's violation (WebKit does not).
 CANNOT_RUN = 'Morvana cannot run in this browser: '
 NO_WEBASSEMBLY = 'it has no WebAssembly, which Morvana needs.'
 REFUSED_BY_POLICY = ("it refuses WebAssembly, which Morvana needs, under this page's security policy. "
@@ -58,7 +60,8 @@ REFUSED_BY_POLICY = ("it refuses WebAssembly, which Morvana needs, under this pa
 FAILED = 'its WebAssembly did not start: '
 SAY_WHY = ('function say(why){var p=document.getElementById("msgCannotRun")||'
            'document.body.appendChild(document.createElement("p"));p.id="msgCannotRun";p.textContent=%s+why}'
-           'addEventListener("securitypolicyviolation",function(e){if(e.blockedURI=="wasm-eval")say(%s)});'
+           'if(typeof WebAssembly=="object")try{new WebAssembly.Instance(new WebAssembly.Module('
+           'new Uint8Array([0,97,115,109,1,0,0,0])))}catch(e){say(%s)}'
            'Module.onAbort=function(what){if(!document.getElementById("msgCannotRun"))'
            'say(typeof WebAssembly=="object"?%s+what:%s)};'
            % tuple(json.dumps(text) for text in (CANNOT_RUN, REFUSED_BY_POLICY, FAILED, NO_WEBASSEMBLY)))
