@@ -17,6 +17,7 @@
 //   txtSubnet changed    -> SubnetTextChanged       -> DescribeSubnet("")
 //   txtSubnet focused    -> SubnetFocusChanged      -> ShowSubnetDescription
 //   txtSubnet's menu     -> CopyNetwork, CopyBlocks -> the clipboard, or ShowMessage
+//   a later refusal      -> ClipboardRefused        -> ShowMessage
 
 #include <memory>
 #include <optional>
@@ -78,6 +79,9 @@ class MainWindowPresenter final : private MainWindowView {
   // Puts the blocks that hold exactly the range on the clipboard, a line
   // each, or says why it could not.
   void CopyBlocks(TextClipboard& clipboard);
+  // A clipboard that writes later (the browser's) took the text and then
+  // could not write it: the same message as a busy clipboard.
+  void ClipboardRefused();
 
  private:
   // What the command sees of the window: the window itself, with the
