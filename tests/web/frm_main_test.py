@@ -129,7 +129,8 @@ class FrmMainTest(PageTest):
             return [e.getAttribute('role'), e.getAttribute('aria-live'), e.getAttribute('aria-atomic'), e.textContent,
               r.width * r.height <= 1, getComputedStyle(e).display]"""),
             ['status', 'polite', 'true', '', True, 'block'], 'a polite, atomic status region from the start, unseen')
-        said = 'Subnet mask 255.255.252.0. 10.0.0.0/22: 10.0.0.0 to 10.0.3.255, 1,024 addresses'
+        said = ('Subnet mask 255.255.252.0. 10.0.0.0/22: 10.0.0.0 to 10.0.3.255, 1,024 addresses, 251 of them '
+                'outside the range (12 blocks cover it exactly)')
         ActionChains(self.driver).send_keys('10.0.0.1', Keys.TAB, '10.0.3.5').perform()
         self.assertEqual(self.boxes(), '10.0.0.1|10.0.3.5', 'typed with dots')
         for press, expected in [('first', said), ('same_again', said + '\u00a0')]:
@@ -232,6 +233,8 @@ class FrmMainTest(PageTest):
         routes = [
             ('dot_moves_on_and_selects', '1.7.3.4|...', 'txtFromFirstOctet', keys('10.'), '110.7.3.4|...',
              'txtFromSecondOctet selected 7'),
+            ('comma_as_a_dot', '.7..|...', 'txtFromFirstOctet', keys('10,'), '10.7..|...',
+             'txtFromSecondOctet selected 7'),
             ('dot_from_an_on_screen_keyboard', '..5.|...', 'txtFromThirdOctet', on_screen_keyboard('.'),
              '..5.|...', 'txtFromFourthOctet end'),
             ('dot_in_a_fourth_box_is_dropped', '...|...', 'txtToFourthOctet', keys('5.'), '...|...5',
@@ -272,7 +275,8 @@ class FrmMainTest(PageTest):
             self.assertEqual(shown, tip if self.focused() == 'txtSubnet' else '', 'shown while txtSubnet has the focus')
             self.assertTrue(below or not shown, 'shown below txtSubnet, as its tooltip')
             return tip
-        network = '192.168.10.0/23: 192.168.10.0 to 192.168.11.255, 512 addresses'
+        network = ('192.168.10.0/23: 192.168.10.0 to 192.168.11.255, 512 addresses, 62 of them outside the range '
+                   '(10 blocks cover it exactly)')
         self.set_boxes('192.168.10.7|192.168.11.200')
         self.press()
         self.assertEqual(description(), network, 'after a press')
