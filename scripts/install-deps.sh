@@ -39,8 +39,9 @@ packages=(
   # the Linux window read as a screen reader reads it: a session bus, the AT-SPI
   # bus and its Python client
   dbus-daemon at-spi2-core python3-pyatspi
-  # Morvana.html, and headless Chromium driven by Selenium for its tests
-  "${web_page[@]}" chromium chromium-driver python3-selenium
+  # Morvana.html, and headless Chromium driven by Selenium for its tests; a
+  # DevTools connection of the tests' own holds a finger down
+  "${web_page[@]}" chromium chromium-driver python3-selenium python3-websocket
 )
 
 case "${1:-all}" in

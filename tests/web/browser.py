@@ -10,7 +10,11 @@ import signal
 import subprocess
 import sys
 import tempfile
+import time
 import unittest
+import urllib.request
+
+import websocket
 
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
@@ -107,3 +111,35 @@ class PageTest(unittest.TestCase):
         nodes = self.driver.execute_cdp_cmd('Accessibility.getFullAXTree', {})['nodes']
         return [(n['role']['value'], n.get('name', {}).get('value', ''), n.get('description', {}).get('value', ''))
                 for n in nodes if not n.get('ignored')]
+
+    # Steps only Chromium's DevTools protocol can take.
+
+    def grant_clipboard(self):
+        self.driver.execute_cdp_cmd('Browser.grantPermissions',
+                                    {'permissions': ['clipboardReadWrite', 'clipboardSanitizedWrite']})
+
+    def menu_key(self):
+        """The Menu key, which WebDriver's keys lack."""
+        for kind in ('rawKeyDown', 'keyUp'):
+            self.driver.execute_cdp_cmd('Input.dispatchKeyEvent', {'type': kind, 'key': 'ContextMenu',
+                                                                   'code': 'ContextMenu', 'windowsVirtualKeyCode': 93})
+
+    def long_press(self, x, y):
+        """A finger held a second at (x, y), through Chromium's touch emulation.
+        It answers a held press only once the finger lifts, so the commands go
+        unanswered on a connection of their own, which undoes the emulation
+        when it closes."""
+        address = self.driver.capabilities['goog:chromeOptions']['debuggerAddress']
+        with urllib.request.urlopen('http://%s/json' % address) as listing:
+            page = next(t for t in json.load(listing) if t['type'] == 'page')
+        connection = websocket.create_connection(page['webSocketDebuggerUrl'], suppress_origin=True)
+        try:
+            mouse = {'x': x, 'y': y, 'button': 'left', 'clickCount': 1}
+            for number, (method, params, hold) in enumerate([
+                    ('Emulation.setEmitTouchEventsForMouse', {'enabled': True, 'configuration': 'mobile'}, 0),
+                    ('Input.dispatchMouseEvent', dict(mouse, type='mousePressed'), 1),
+                    ('Input.dispatchMouseEvent', dict(mouse, type='mouseReleased'), 0.2)]):
+                connection.send(json.dumps({'id': number, 'method': method, 'params': params}))
+                time.sleep(hold)
+        finally:
+            connection.close()

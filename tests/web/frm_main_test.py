@@ -4,6 +4,7 @@ here they are only reached."""
 import base64
 import functools
 import http.server
+import ipaddress
 import json
 import os
 import re
@@ -11,6 +12,8 @@ import struct
 import threading
 
 from selenium.webdriver.common.action_chains import ActionChains
+from selenium.webdriver.common.actions.action_builder import ActionBuilder
+from selenium.webdriver.common.actions.mouse_button import MouseButton
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support import expected_conditions
 from selenium.webdriver.support.ui import WebDriverWait
@@ -23,6 +26,11 @@ OCTET_BOXES = ['txt%s%sOctet' % (side, nth) for side in ('From', 'To') for nth i
 # The text spacing users may set (WCAG 1.4.12), as a user style would.
 TEXT_SPACING = ('* { line-height: 1.5 !important; letter-spacing: 0.12em !important; '
                 'word-spacing: 0.16em !important; } p { margin-bottom: 2em !important; }')
+# What Copy Range as Blocks puts on the clipboard, as Python's ipaddress has it.
+BLOCKS_10_0_0_1_TO_10_0_3_5 = '\n'.join(
+    str(block) for block in ipaddress.summarize_address_range(ipaddress.IPv4Address('10.0.0.1'),
+                                                              ipaddress.IPv4Address('10.0.3.5')))
+CLIPBOARD_BUSY = 'The network could not be copied: another program is holding the clipboard. Please try again.'
 PHONE = {'deviceMetrics': {'width': 360, 'height': 740, 'pixelRatio': 3, 'touch': True}}
 
 
@@ -122,6 +130,11 @@ class FrmMainTest(PageTest):
                                     '%s: %s on %s, page %s' % (control, text, back, page))
                     if name != 'forced_dark' and self.controls[control]['tag'] == 'input':
                         self.assertGreaterEqual(contrast(edge, page), 3, '%s: edge %s, page %s' % (control, edge, page))
+                menu, text, page = self.js("var s = getComputedStyle(document.getElementById('mnuSubnet'));"
+                                           "return [s.backgroundColor, s.color, getComputedStyle(document."
+                                           "documentElement).backgroundColor]")
+                self.assertTrue(menu == page and contrast(menu, text) >= 4.5, 'txtSubnet\'s menu: %s on %s, page %s'
+                                % (text, menu, page))
         self.driver.execute_cdp_cmd('Emulation.setEmulatedMedia', {'features': []})
 
     def test_dots_tab_and_enter_give_the_mask_and_the_status_region_says_it(self):
@@ -228,8 +241,7 @@ class FrmMainTest(PageTest):
 
         def on_screen_keyboard(text):  # text input with no key event, as phones send it
             return lambda box: self.driver.execute_cdp_cmd('Input.insertText', {'text': text})
-        self.driver.execute_cdp_cmd('Browser.grantPermissions',
-                                    {'permissions': ['clipboardReadWrite', 'clipboardSanitizedWrite']})
+        self.grant_clipboard()
         routes = [
             ('dot_moves_on_and_selects', '1.7.3.4|...', 'txtFromFirstOctet', keys('10.'), '110.7.3.4|...',
              'txtFromSecondOctet selected 7'),
@@ -292,6 +304,120 @@ class FrmMainTest(PageTest):
         ActionChains(self.driver).send_keys(Keys.ENTER).perform()
         self.assertEqual(description(), '', 'after a message')
         self.assertEqual(self.value('txtSubnet'), '255.255.254.0', 'a message leaves txtSubnet as it was')
+
+    def menu(self):
+        """txtSubnet's menu: whether it shows, its corner, and the focused element."""
+        return self.js("""var m = document.getElementById('mnuSubnet'), r = m.getBoundingClientRect();
+            return [!m.hidden, Math.round(r.left), Math.round(r.top), document.activeElement.id]""")
+
+    def pressing(self, *keys):
+        return lambda: ActionChains(self.driver).send_keys(*keys).perform()
+
+    def click_at(self, x, y):
+        def click():
+            actions = ActionBuilder(self.driver)
+            actions.pointer_action.move_to_location(x, y).click()
+            actions.perform()
+        return click
+
+    def shift_f10(self):
+        ActionChains(self.driver).key_down(Keys.SHIFT).send_keys(Keys.F10).key_up(Keys.SHIFT).perform()
+
+    def test_txt_subnet_menu_opens_every_way_and_copies_or_says_it_could_not(self):
+        left, top, bottom = self.js("var r = document.getElementById('txtSubnet').getBoundingClientRect();"
+                                    "return [r.left, r.top, r.bottom]")
+        at = [int(left) + 20, int(top) + 5]  # where the pointer opens it
+
+        def right_click():
+            actions = ActionBuilder(self.driver)
+            actions.pointer_action.move_to_location(*at).click(button=MouseButton.RIGHT)
+            actions.perform()
+
+        def from_keyboard(press):
+            def route():
+                self.element('txtSubnet').click()
+                press()
+            return route
+        blocks = BLOCKS_10_0_0_1_TO_10_0_3_5
+        refuse = 'navigator.clipboard.writeText = () => Promise.reject(new DOMException("refused"))'
+        busy = 'message ' + CLIPBOARD_BUSY
+        rows = [  # name, before, how it opens, where, focus then, how an item is chosen, the clipboard or a message
+            ('right_click_then_a_click', '', right_click, at, 'mnuSubnet',
+             lambda: self.element('mnuCopyBlocks').click(), blocks),
+            ('shift_f10_then_its_access_key', '', from_keyboard(self.shift_f10), [left, bottom], 'mnuCopy',
+             self.pressing('n'), '10.0.0.0/22'),
+            ('select_all_then_copy', '', from_keyboard(self.shift_f10), [left, bottom], 'mnuCopy',
+             lambda: (self.pressing('a')(), self.shift_f10(), self.pressing(Keys.ENTER)()), '255.255.252.0'),
+            ('refused', refuse, from_keyboard(self.shift_f10), [left, bottom], 'mnuCopy',
+             self.pressing(Keys.END, ' '), busy),
+            ('no_clipboard', 'delete Navigator.prototype.clipboard', right_click, at, 'mnuSubnet',
+             self.pressing(Keys.ARROW_UP, Keys.ARROW_UP, Keys.ENTER), busy),
+            # Chromium's own: the Menu key and a long press.
+            ('menu_key', '', from_keyboard(self.menu_key), [left, bottom], 'mnuCopy', self.pressing('b'), blocks),
+            ('long_press_then_a_tap', '', lambda: self.long_press(*at), at, 'mnuSubnet',
+             lambda: self.element('mnuCopyNetwork').click(), '10.0.0.0/22'),
+        ]
+        self.grant_clipboard()
+        for name, before, open_menu, where, focus, choose, expected in rows:
+            with self.subTest(name):
+                self.open()
+                self.set_boxes('10.0.0.1|10.0.3.5')
+                self.press()
+                self.driver.execute_async_script('navigator.clipboard.writeText("").then(arguments[0])')
+                self.js(before)
+                open_menu()
+                WebDriverWait(self.driver, 2).until(lambda d: self.menu()[0], 'the menu never opened')
+                self.assertEqual(self.menu(), [True, *map(round, where), focus], 'open, placed and focused')
+                choose()
+                self.assertEqual(self.menu()[::3], [False, 'cmdMessageOK' if expected == busy else 'txtSubnet'],
+                                 'closed, the focus back')
+                if expected == busy:
+                    self.assertEqual('message ' + self.js("return document.getElementById('lblMessageText')"
+                                                          ".textContent"), busy, 'the message')
+                    self.pressing(Keys.ENTER)()
+                    self.assertEqual(self.focused(), 'txtSubnet', 'the focus back after the message')
+                else:
+                    self.assertEqual(self.driver.execute_async_script(
+                        'navigator.clipboard.readText().then(arguments[0])'), expected, 'the clipboard')
+
+    def test_txt_subnet_menu_is_a_menu_to_keys_and_screen_readers(self):
+        def items():  # through the DevTools protocol, as a screen reader gets them
+            nodes = self.driver.execute_cdp_cmd('Accessibility.getFullAXTree', {})['nodes']
+            return [(n['role']['value'], n.get('name', {}).get('value', ''),
+                     any(p['name'] == 'disabled' and p['value']['value'] for p in n.get('properties', [])))
+                    for n in nodes if n['role']['value'] in ('menu', 'menuitem', 'separator') and not n.get('ignored')]
+        greyed = [('menu', 'Subnet mask', False), ('menuitem', 'Copy', True), ('menuitem', 'Select All', True),
+                  ('separator', '', False), ('menuitem', 'Copy Network', True),
+                  ('menuitem', 'Copy Range as Blocks', True)]
+        self.element('txtSubnet').click()
+        self.shift_f10()
+        self.assertEqual(items(), greyed, 'before a press: every item greyed')
+        self.assertEqual(self.js("return Array.from(document.querySelectorAll('#mnuSubnet u'), u => u.textContent)"),
+                         ['C', 'A', 'N', 'B'], 'the access keys underlined')
+        self.pressing(Keys.ESCAPE)()
+        self.set_boxes('10.0.0.1|10.0.3.5')
+        self.press()
+        self.element('txtSubnet').click()
+        self.js("document.getElementById('txtSubnet').setSelectionRange(0, 3)")
+        self.shift_f10()
+        self.assertEqual(items(), [('menu', 'Subnet mask', False), ('menuitem', 'Copy', False),
+                                   ('menuitem', 'Select All', False), ('separator', '', False),
+                                   ('menuitem', 'Copy Network 10.0.0.0/22', False),
+                                   ('menuitem', 'Copy Range as 12 Blocks', False)], 'after a press, with a selection')
+        walk = [(Keys.ARROW_DOWN, 'mnuSelectAll'), (Keys.ARROW_DOWN, 'mnuCopyNetwork'),
+                (Keys.ARROW_DOWN, 'mnuCopyBlocks'), (Keys.ARROW_DOWN, 'mnuCopy'), (Keys.ARROW_UP, 'mnuCopyBlocks'),
+                (Keys.HOME, 'mnuCopy'), (Keys.END, 'mnuCopyBlocks')]
+        self.assertEqual([(key, self.pressing(key)() or self.focused()) for key, _ in walk], walk,
+                         'the arrows go round')
+        closes = [('escape', self.pressing(Keys.ESCAPE), 'txtSubnet'), ('tab', self.pressing(Keys.TAB), 'txtSubnet'),
+                  ('click_on_the_page', self.click_at(700, 400), 'txtSubnet'),
+                  ('click_in_a_box', lambda: self.element('txtToFirstOctet').click(), 'txtToFirstOctet')]
+        for name, close, focus in closes:
+            with self.subTest(name):
+                self.element('txtSubnet').click()
+                self.shift_f10()
+                close()
+                self.assertEqual(self.menu()[::3], [False, focus], 'closed, the focus back')
 
     def test_reading_order_and_address_groups_as_a_screen_reader_walks_them(self):
         nodes = {n['nodeId']: n for n in self.driver.execute_cdp_cmd('Accessibility.getFullAXTree', {})['nodes']}
