@@ -104,14 +104,12 @@ void SubnetMenu::SetFont(std::string_view font) {
 }
 
 void SubnetMenu::OpenAtEvent() {
-  // A mouse's right button, a long press or a pen; a key has none of them.
-  const std::string pointer = dom::EventString("pointerType");
-  Open(dom::EventNumber("button") == 2 || pointer == "touch" || pointer == "pen", dom::EventNumber("clientX"),
-       dom::EventNumber("clientY"));
+  Open(true, dom::EventNumber("clientX"), dom::EventNumber("clientY"));
 }
 
+// The keys are taken here rather than as the browser's contextmenu: not every
+// browser opens a menu for them, nor in one place.
 bool SubnetMenu::BoxKeyDown(std::string_view key) {
-  // Not every browser opens a menu for these keys itself, nor in one place.
   const bool plain_shift =
       dom::EventFlag("shiftKey") && !dom::EventFlag("ctrlKey") && !dom::EventFlag("altKey");
   if (key != "ContextMenu" && !(key == "F10" && plain_shift)) return false;

@@ -45,8 +45,8 @@ class SubnetMenu {
   void Create();
   // The box's font at the page's text size, as CSS declarations.
   void SetFont(std::string_view font);
-  // The box's contextmenu event: opens at its pointer, or under the box
-  // where a key opened it.
+  // The box's contextmenu event, from a right-click or a long press: opens
+  // at its point.
   void OpenAtEvent();
   // A key in the box; true when it opened the menu.
   bool BoxKeyDown(std::string_view key);
