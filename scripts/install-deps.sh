@@ -42,7 +42,8 @@ packages=(
   # Morvana.html, and headless Chromium driven by Selenium for its tests
   "${web_page[@]}" chromium chromium-driver python3-selenium
   # the same tests in WebKitGTK (its WebDriver, and xclip for its clipboard) and
-  # in Firefox ESR, through its own WebDriver BiDi over a websocket
+  # in Firefox ESR, through its own WebDriver BiDi over a websocket; a DevTools
+  # connection of the tests' own holds a finger down in Chromium
   webkit2gtk-driver xclip firefox-esr python3-websocket
 )
 

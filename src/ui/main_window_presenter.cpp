@@ -70,7 +70,11 @@ void MainWindowPresenter::CopyBlocks(TextClipboard& clipboard) {
 }
 
 void MainWindowPresenter::Copy(TextClipboard& clipboard, const std::string& text) {
-  if (!clipboard.PutText(text)) window_.ShowMessage(kClipboardBusyMessage);
+  if (!clipboard.PutText(text)) ClipboardRefused();
+}
+
+void MainWindowPresenter::ClipboardRefused() {
+  window_.ShowMessage(kClipboardBusyMessage);
 }
 
 std::string MainWindowPresenter::ReadOctetBox(AddressSide side, OctetPosition position) const {

@@ -19,6 +19,7 @@
 //   txtSubnet focused    -> SubnetFocusChanged      -> ShowSubnetDescription
 //   window moved         -> WindowMoved             -> ShowSubnetDescription, where it shows
 //   txtSubnet's menu     -> CopyNetwork, CopyBlocks -> the clipboard, or ShowMessage
+//   a later refusal      -> ClipboardRefused        -> ShowMessage
 
 #include <memory>
 #include <optional>
@@ -86,6 +87,9 @@ class MainWindowPresenter final : private MainWindowView {
   // Puts the blocks that hold exactly the range on the clipboard, a line
   // each, or says why it could not.
   void CopyBlocks(TextClipboard& clipboard);
+  // A clipboard that writes later (the browser's) took the text and then
+  // could not write it: the same message as a busy clipboard.
+  void ClipboardRefused();
 
  private:
   // What the command sees of the window: the window itself, with the

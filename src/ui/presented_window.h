@@ -47,7 +47,10 @@ class PresentedWindow : public MainWindowView {
 };
 
 // Where Copy Network and Copy Range as Blocks put their text. False when the
-// text could not be put there (another program holding the clipboard).
+// text could not be put there (another program holding the clipboard). A
+// clipboard that learns only later whether it could (the browser's) returns
+// true when it takes the text, and reports a refusal to the presenter's
+// ClipboardRefused.
 class TextClipboard {
  public:
   virtual ~TextClipboard() = default;

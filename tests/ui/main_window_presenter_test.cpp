@@ -95,6 +95,7 @@ struct Step {
     CopyBlocks,
     CopyBlocksBusy,
     CopyBlocksCrLf,
+    Refused,  // later, by a clipboard that took the text
     Focus,
     Blur,
     Dismiss,
@@ -136,11 +137,11 @@ TEST(main_window_presenter, sequences_tell_the_window_what_to_do) {
         "show " + kDescription}, kCopy},
       {"a_hand_edit_takes_the_description_away", {{Press}, {Focus}, {HandEdit}, {HandEdit}, {Blur}},
        {kMask, kDescribed, kAnnounced, "show " + kDescription, "describe ", "show "}, kNoCopy, kNoBlocks},
-      {"the_menu_copies_the_network_or_the_blocks_or_says_the_clipboard_is_busy",
-       {{Press}, {Copy}, {CopyBusy}, {CopyBlocks}, {CopyBlocksCrLf}, {CopyBlocksBusy}},
+      {"the_menu_copies_the_network_or_the_blocks_or_says_the_clipboard_is_busy_or_refused",
+       {{Press}, {Copy}, {CopyBusy}, {CopyBlocks}, {Refused}, {CopyBlocksCrLf}, {CopyBlocksBusy}},
        {kMask, kDescribed, kAnnounced, "clipboard 10.0.0.0/22", "message " + std::string(kClipboardBusyMessage),
-        "clipboard " + BlockLines("\n"), "clipboard " + BlockLines("\r\n"),
-        "message " + std::string(kClipboardBusyMessage)}, kCopy},
+        "clipboard " + BlockLines("\n"), "message " + std::string(kClipboardBusyMessage),
+        "clipboard " + BlockLines("\r\n"), "message " + std::string(kClipboardBusyMessage)}, kCopy},
       {"a_range_that_is_its_network_is_one_block",
        {{Type, From4, "0"}, {Type, To4, "255"}, {Type, To3, "255"}, {Press}, {CopyBlocks}},
        {"subnet 255.255.0.0", "describe 10.0.0.0/16: 10.0.0.0 to 10.0.255.255, 65,536 addresses, exactly the range",
@@ -199,6 +200,9 @@ TEST(main_window_presenter, sequences_tell_the_window_what_to_do) {
           window.clipboard_free = step.kind != CopyBlocksBusy;
           window.line_end = step.kind == CopyBlocksCrLf ? "\r\n" : "\n";
           presenter.CopyBlocks(window);
+          break;
+        case Refused:
+          presenter.ClipboardRefused();
           break;
       }
     }

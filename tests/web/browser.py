@@ -16,7 +16,10 @@ import sys
 import tempfile
 import time
 import unittest
+import urllib.request
 import warnings
+
+import websocket
 
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
@@ -320,6 +323,14 @@ class PageTest(unittest.TestCase):
             'navigator.clipboard.writeText(arguments[0]).then(() => arguments[1](true))', text)
         self.assertTrue(done, 'clipboard written')
 
+    def read_clipboard(self):
+        """The system's clipboard's text: as the page reads it in Chromium,
+        which runs without a display, or off the browser's X display."""
+        if self.engine == CHROMIUM:
+            return self.driver.execute_async_script('navigator.clipboard.readText().then(arguments[0])')
+        return subprocess.run(['xclip', '-o', '-selection', 'clipboard'], capture_output=True,
+                              env=dict(os.environ, DISPLAY=display())).stdout.decode('utf-8')
+
     def type_without_keys(self, text):
         """Text input with no key event, as phones' on-screen keyboards send
         it: through DevTools, or elsewhere as the editing command inserts it
@@ -357,3 +368,31 @@ class PageTest(unittest.TestCase):
             self.driver.take_events()
             urls, console = self.driver.requests, self.driver.logs
         return [url for url in urls if not url.startswith('data:')], list(console)
+
+    # Steps only Chromium's DevTools protocol can take.
+
+    def menu_key(self):
+        """The Menu key, which WebDriver's keys lack."""
+        for kind in ('rawKeyDown', 'keyUp'):
+            self.driver.execute_cdp_cmd('Input.dispatchKeyEvent', {'type': kind, 'key': 'ContextMenu',
+                                                                   'code': 'ContextMenu', 'windowsVirtualKeyCode': 93})
+
+    def long_press(self, x, y):
+        """A finger held a second at (x, y), through Chromium's touch emulation.
+        It answers a held press only once the finger lifts, so the commands go
+        unanswered on a connection of their own, which undoes the emulation
+        when it closes."""
+        address = self.driver.capabilities['goog:chromeOptions']['debuggerAddress']
+        with urllib.request.urlopen('http://%s/json' % address) as listing:
+            page = next(t for t in json.load(listing) if t['type'] == 'page')
+        connection = websocket.create_connection(page['webSocketDebuggerUrl'], suppress_origin=True)
+        try:
+            mouse = {'x': x, 'y': y, 'button': 'left', 'clickCount': 1}
+            for number, (method, params, hold) in enumerate([
+                    ('Emulation.setEmitTouchEventsForMouse', {'enabled': True, 'configuration': 'mobile'}, 0),
+                    ('Input.dispatchMouseEvent', dict(mouse, type='mousePressed'), 1),
+                    ('Input.dispatchMouseEvent', dict(mouse, type='mouseReleased'), 0.2)]):
+                connection.send(json.dumps({'id': number, 'method': method, 'params': params}))
+                time.sleep(hold)
+        finally:
+            connection.close()

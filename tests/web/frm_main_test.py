@@ -11,6 +11,7 @@ import base64
 import functools
 import hashlib
 import http.server
+import ipaddress
 import os
 import re
 import shutil
@@ -20,6 +21,7 @@ import threading
 
 from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.actions.action_builder import ActionBuilder
+from selenium.webdriver.common.actions.mouse_button import MouseButton
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support import expected_conditions
 from selenium.webdriver.support.ui import WebDriverWait
@@ -36,6 +38,11 @@ ROLES = {'input': 'textbox', 'button': 'button'}
 # What only Chromium's DevTools reach, and what the other drivers cannot do.
 NO_AX_TREE = 'only Chromium\'s DevTools give the accessibility tree with descriptions'
 NO_DRAG_IN = 'its driver cannot drag a text in from another program'
+# What Copy Range as Blocks puts on the clipboard, as Python's ipaddress has it.
+BLOCKS_10_0_0_1_TO_10_0_3_5 = '\n'.join(
+    str(block) for block in ipaddress.summarize_address_range(ipaddress.IPv4Address('10.0.0.1'),
+                                                              ipaddress.IPv4Address('10.0.3.5')))
+CLIPBOARD_BUSY = 'The network could not be copied: another program is holding the clipboard. Please try again.'
 
 
 def pixels(twips, dpi=96):
@@ -165,6 +172,11 @@ class FrmMainTest(PageTest):
                 with self.own_browser(**settings):
                     self.open()
                     found = colours()
+                    menu, text, page = self.js("var s = getComputedStyle(document.getElementById('mnuSubnet'));"
+                                               "return [s.backgroundColor, s.color, getComputedStyle(document."
+                                               "documentElement).backgroundColor]")
+                self.assertTrue(menu == page and contrast(menu, text) >= 4.5, 'txtSubnet\'s menu: %s on %s, page %s'
+                                % (text, menu, page))
                 for control, page, back, text, edge in found:
                     self.assertTrue(holds(page, back, text, self.controls[control]),
                                     '%s: %s on %s, page %s' % (control, text, back, page))
@@ -176,7 +188,8 @@ class FrmMainTest(PageTest):
             return [e.getAttribute('role'), e.getAttribute('aria-live'), e.getAttribute('aria-atomic'), e.textContent,
               r.width * r.height <= 1, getComputedStyle(e).display]"""),
             ['status', 'polite', 'true', '', True, 'block'], 'a polite, atomic status region from the start, unseen')
-        said = 'Subnet mask 255.255.252.0. 10.0.0.0/22: 10.0.0.0 to 10.0.3.255, 1,024 addresses'
+        said = ('Subnet mask 255.255.252.0. 10.0.0.0/22: 10.0.0.0 to 10.0.3.255, 1,024 addresses, 251 of them '
+                'outside the range (12 blocks cover it exactly)')
         ActionChains(self.driver).send_keys('10.0.0.1', Keys.TAB, '10.0.3.5').perform()
         self.assertEqual(self.boxes(), '10.0.0.1|10.0.3.5', 'typed with dots')
         for press, expected in [('first', said), ('same_again', said + '\u00a0')]:
@@ -280,6 +293,8 @@ class FrmMainTest(PageTest):
         routes = [
             ('dot_moves_on_and_selects', '1.7.3.4|...', 'txtFromFirstOctet', keys('10.'), '110.7.3.4|...',
              'txtFromSecondOctet selected 7'),
+            ('comma_as_a_dot', '.7..|...', 'txtFromFirstOctet', keys('10,'), '10.7..|...',
+             'txtFromSecondOctet selected 7'),
             ('dot_from_an_on_screen_keyboard', '..5.|...', 'txtFromThirdOctet', on_screen_keyboard('.'),
              '..5.|...', 'txtFromFourthOctet end'),
             ('dot_in_a_fourth_box_is_dropped', '...|...', 'txtToFourthOctet', keys('5.'), '...|...5',
@@ -322,7 +337,8 @@ class FrmMainTest(PageTest):
             self.assertEqual(shown, tip if self.focused() == 'txtSubnet' else '', 'shown while txtSubnet has the focus')
             self.assertTrue(below or not shown, 'shown below txtSubnet, as its tooltip')
             return tip
-        network = '192.168.10.0/23: 192.168.10.0 to 192.168.11.255, 512 addresses'
+        network = ('192.168.10.0/23: 192.168.10.0 to 192.168.11.255, 512 addresses, 62 of them outside the range '
+                   '(10 blocks cover it exactly)')
         self.set_boxes('192.168.10.7|192.168.11.200')
         self.press()
         self.assertEqual(description(), network, 'after a press')
@@ -338,6 +354,145 @@ class FrmMainTest(PageTest):
         ActionChains(self.driver).send_keys(Keys.ENTER).perform()
         self.assertEqual(description(), '', 'after a message')
         self.assertEqual(self.value('txtSubnet'), '255.255.254.0', 'a message leaves txtSubnet as it was')
+
+    def menu(self):
+        """txtSubnet's menu: whether it shows, its corner, and the focused element."""
+        return self.js("""var m = document.getElementById('mnuSubnet'), r = m.getBoundingClientRect();
+            return [!m.hidden, Math.round(r.left), Math.round(r.top), document.activeElement.id]""")
+
+    def pressing(self, *keys):
+        return lambda: ActionChains(self.driver).send_keys(*keys).perform()
+
+    def click_at_point(self, x, y):
+        def click():
+            actions = ActionBuilder(self.driver)
+            actions.pointer_action.move_to_location(x, y).click()
+            actions.perform()
+        return click
+
+    def shift_f10(self):
+        ActionChains(self.driver).key_down(Keys.SHIFT).send_keys(Keys.F10).key_up(Keys.SHIFT).perform()
+
+    def test_txt_subnet_menu_opens_every_way_and_copies_or_says_it_could_not(self):
+        left, top, bottom = self.js("var r = document.getElementById('txtSubnet').getBoundingClientRect();"
+                                    "return [r.left, r.top, r.bottom]")
+        at = [int(left) + 20, int(top) + 5]  # where the pointer opens it
+
+        def right_click():
+            actions = ActionBuilder(self.driver)
+            actions.pointer_action.move_to_location(*at).click(button=MouseButton.RIGHT)
+            actions.perform()
+
+        def from_keyboard(press):
+            def route():
+                self.element('txtSubnet').click()
+                press()
+            return route
+
+        def only_chromium(route, what):
+            def chromium_route():
+                self.skip_in(WEBKITGTK, FIREFOX, 'only Chromium\'s DevTools ' + what)
+                route()
+            return chromium_route
+        blocks = BLOCKS_10_0_0_1_TO_10_0_3_5
+        refuse = 'navigator.clipboard.writeText = () => Promise.reject(new DOMException("refused"))'
+        busy = 'message ' + CLIPBOARD_BUSY
+        rows = [  # name, before, how it opens, where, focus then, how an item is chosen, the clipboard or a message
+            ('right_click_then_a_click', '', right_click, at, 'mnuSubnet',
+             lambda: self.element('mnuCopyBlocks').click(), blocks),
+            ('shift_f10_then_its_access_key', '', from_keyboard(self.shift_f10), [left, bottom], 'mnuCopy',
+             self.pressing('n'), '10.0.0.0/22'),
+            ('select_all_then_copy', '', from_keyboard(self.shift_f10), [left, bottom], 'mnuCopy',
+             lambda: (self.pressing('a')(), self.shift_f10(), self.pressing(Keys.ENTER)()), '255.255.252.0'),
+            ('refused', refuse, from_keyboard(self.shift_f10), [left, bottom], 'mnuCopy',
+             self.pressing(Keys.END, ' '), busy),
+            ('no_clipboard', 'delete Navigator.prototype.clipboard', right_click, at, 'mnuSubnet',
+             self.pressing(Keys.ARROW_UP, Keys.ARROW_UP, Keys.ENTER), busy),
+            ('menu_key', '', only_chromium(from_keyboard(self.menu_key), 'press the Menu key'), [left, bottom],
+             'mnuCopy', self.pressing('b'), blocks),
+            ('long_press_then_a_tap', '', only_chromium(lambda: self.long_press(*at), 'hold a finger down'), at,
+             'mnuSubnet', lambda: self.element('mnuCopyNetwork').click(), '10.0.0.0/22'),
+        ]
+        for name, before, open_menu, where, focus, choose, expected in rows:
+            with self.subTest(name):
+                self.open()
+                self.set_boxes('10.0.0.1|10.0.3.5')
+                self.press()
+                self.write_clipboard('something else')
+                self.js(before)
+                open_menu()
+                WebDriverWait(self.driver, 2).until(lambda d: self.menu()[0], 'the menu never opened')
+                self.assertEqual(self.menu(), [True, *map(round, where), focus], 'open, placed and focused')
+                choose()
+                self.assertEqual(self.menu()[::3], [False, 'cmdMessageOK' if expected == busy else 'txtSubnet'],
+                                 'closed, the focus back')
+                if expected == busy:
+                    self.assertEqual('message ' + self.js("return document.getElementById('lblMessageText')"
+                                                          ".textContent"), busy, 'the message')
+                    self.pressing(Keys.ENTER)()
+                    self.assertEqual(self.focused(), 'txtSubnet', 'the focus back after the message')
+                else:
+                    WebDriverWait(self.driver, 2).until(lambda d: self.read_clipboard() != 'something else',
+                                                        'nothing copied')
+                    self.assertEqual(self.read_clipboard(), expected, 'the clipboard')
+
+    def test_txt_subnet_menu_is_a_menu_to_keys_and_screen_readers(self):
+        def items():
+            """(role, name, greyed) of the menu and its items: the roles and
+            greyed states the page gives them, and names the browser computes."""
+            found = self.js("""return Array.from(document.querySelectorAll('#mnuSubnet, #mnuSubnet [role]'), e =>
+                [e.id, e.getAttribute('role'), e.getAttribute('aria-disabled') == 'true'])""")
+            names = {'mnuSubnet': 'Subnet mask', 'mnuCopy': 'Copy', 'mnuSelectAll': 'Select All',
+                     'mnuCopyNetwork': self.js("return document.getElementById('mnuCopyNetwork').textContent"),
+                     'mnuCopyBlocks': self.js("return document.getElementById('mnuCopyBlocks').textContent")}
+            for element, role, _ in found:
+                if role != 'separator':
+                    self.assertTrue(self.is_accessible_as(element, role, names[element]),
+                                    '%s is a %s named %r' % (element, role, names[element]))
+            return [(role, names.get(element, ''), greyed) for element, role, greyed in found]
+
+        def heard(expected):
+            with self.subTest('as_a_screen_reader_gets_them'):
+                self.skip_in(WEBKITGTK, FIREFOX, NO_AX_TREE)
+                nodes = self.driver.execute_cdp_cmd('Accessibility.getFullAXTree', {})['nodes']
+                self.assertEqual([(n['role']['value'], n.get('name', {}).get('value', ''),
+                                   any(p['name'] == 'disabled' and p['value']['value'] for p in n.get('properties', [])))
+                                  for n in nodes if n['role']['value'] in ('menu', 'menuitem', 'separator')
+                                  and not n.get('ignored')], expected, 'the accessibility tree')
+        greyed = [('menu', 'Subnet mask', False), ('menuitem', 'Copy', True), ('menuitem', 'Select All', True),
+                  ('separator', '', False), ('menuitem', 'Copy Network', True),
+                  ('menuitem', 'Copy Range as Blocks', True)]
+        self.element('txtSubnet').click()
+        self.shift_f10()
+        self.assertEqual(items(), greyed, 'before a press: every item greyed')
+        heard(greyed)
+        self.assertEqual(self.js("return Array.from(document.querySelectorAll('#mnuSubnet u'), u => u.textContent)"),
+                         ['C', 'A', 'N', 'B'], 'the access keys underlined')
+        self.pressing(Keys.ESCAPE)()
+        self.set_boxes('10.0.0.1|10.0.3.5')
+        self.press()
+        self.element('txtSubnet').click()
+        self.js("document.getElementById('txtSubnet').setSelectionRange(0, 3)")
+        self.shift_f10()
+        enabled = [('menu', 'Subnet mask', False), ('menuitem', 'Copy', False), ('menuitem', 'Select All', False),
+                   ('separator', '', False), ('menuitem', 'Copy Network 10.0.0.0/22', False),
+                   ('menuitem', 'Copy Range as 12 Blocks', False)]
+        self.assertEqual(items(), enabled, 'after a press, with a selection')
+        heard(enabled)
+        walk = [(Keys.ARROW_DOWN, 'mnuSelectAll'), (Keys.ARROW_DOWN, 'mnuCopyNetwork'),
+                (Keys.ARROW_DOWN, 'mnuCopyBlocks'), (Keys.ARROW_DOWN, 'mnuCopy'), (Keys.ARROW_UP, 'mnuCopyBlocks'),
+                (Keys.HOME, 'mnuCopy'), (Keys.END, 'mnuCopyBlocks')]
+        self.assertEqual([(key, self.pressing(key)() or self.focused()) for key, _ in walk], walk,
+                         'the arrows go round')
+        closes = [('escape', self.pressing(Keys.ESCAPE), 'txtSubnet'), ('tab', self.pressing(Keys.TAB), 'txtSubnet'),
+                  ('click_on_the_page', self.click_at_point(700, 400), 'txtSubnet'),
+                  ('click_in_a_box', lambda: self.element('txtToFirstOctet').click(), 'txtToFirstOctet')]
+        for name, close, focus in closes:
+            with self.subTest(name):
+                self.element('txtSubnet').click()
+                self.shift_f10()
+                close()
+                self.assertEqual(self.menu()[::3], [False, focus], 'closed, the focus back')
 
     def test_reading_order_and_address_groups_as_a_screen_reader_walks_them(self):
         expected = []  # element, role, name

@@ -21,16 +21,24 @@ void morvana_set_property_later(const char* id, int id_size, const char* name, i
 int morvana_has_method(const char* id, int id_size, const char* method, int method_size);
 void morvana_caret_to_end(const char* id, int id_size);
 void morvana_glyph_box(const char* id, int id_size, int* box);
+void morvana_set_underlined_text(const char* id, int id_size, const char* before, int before_size,
+                                 const char* underlined, int underlined_size, const char* after,
+                                 int after_size);
+int morvana_bounding_side(const char* id, int id_size, const char* side, int side_size);
 void morvana_call(const char* id, int id_size, const char* method, int method_size);
 void morvana_set_document_title(const char* title, int size);
 void morvana_alert(const char* text, int size);
 int morvana_screen_property(const char* name, int size);
 int morvana_active_id();
 void morvana_mark(const char* name, int size);
+void morvana_exec_command(const char* command, int size);
+int morvana_write_clipboard(const char* text, int size, int route);
 void morvana_listen(const char* id, int id_size, const char* type, int type_size, int route);
 void morvana_observe_size(const char* id, int id_size, int route);
 int morvana_event_string(const char* name, int size);
 int morvana_event_flag(const char* name, int size);
+int morvana_event_number(const char* name, int size);
+int morvana_event_element_id(const char* name, int size);
 int morvana_event_plain_text();
 }
 
@@ -104,6 +112,16 @@ TextBox GlyphBox(Element element) {
   return {box[0], box[1], box[2], box[3]};
 }
 
+void SetUnderlinedText(Element element, std::string_view before, std::string_view underlined,
+                       std::string_view after) {
+  morvana_set_underlined_text(element.id.data(), Size(element.id), before.data(), Size(before),
+                              underlined.data(), Size(underlined), after.data(), Size(after));
+}
+
+int BoundingSide(Element element, std::string_view side) {
+  return morvana_bounding_side(element.id.data(), Size(element.id), side.data(), Size(side));
+}
+
 void SetDocumentTitle(std::string_view title) {
   morvana_set_document_title(title.data(), Size(title));
 }
@@ -124,6 +142,14 @@ void Mark(std::string_view name) {
   morvana_mark(name.data(), Size(name));
 }
 
+void ExecCommand(std::string_view command) {
+  morvana_exec_command(command.data(), Size(command));
+}
+
+bool WriteClipboard(std::string_view text, int route) {
+  return morvana_write_clipboard(text.data(), Size(text), route) != 0;
+}
+
 void Listen(Element element, std::string_view type, int route) {
   morvana_listen(element.id.data(), Size(element.id), type.data(), Size(type), route);
 }
@@ -138,6 +164,14 @@ std::string EventString(std::string_view name) {
 
 bool EventFlag(std::string_view name) {
   return morvana_event_flag(name.data(), Size(name)) != 0;
+}
+
+int EventNumber(std::string_view name) {
+  return morvana_event_number(name.data(), Size(name));
+}
+
+std::string EventElementId(std::string_view name) {
+  return TakeText(morvana_event_element_id(name.data(), Size(name)));
 }
 
 std::string EventPlainText() {

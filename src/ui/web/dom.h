@@ -34,6 +34,13 @@ void SetPropertyLater(Element element, std::string_view name, std::string_view v
 // Calls a method without arguments: focus, select, showModal, close.
 void Call(Element element, std::string_view method);
 void PutCaretAtEnd(Element element);
+// Replaces the element's text by three runs, the middle one underlined: a
+// menu item's caption with its access key.
+void SetUnderlinedText(Element element, std::string_view before, std::string_view underlined,
+                       std::string_view after);
+// A side of the element's box in the viewport, in whole CSS pixels: left,
+// top, right, bottom.
+[[nodiscard]] int BoundingSide(Element element, std::string_view side);
 
 // Where the glyphs of the element's text reach, in CSS pixels from the top
 // left corner of its padding box, rounded outwards: across each line's
@@ -56,6 +63,12 @@ void Alert(std::string_view text);
 [[nodiscard]] std::string ActiveElementId();
 // A performance mark, for tools that time the page.
 void Mark(std::string_view name);
+// The browser's own editing command on the focused box: copy.
+void ExecCommand(std::string_view command);
+// Hands the text to the browser's clipboard, which writes it later; false
+// where the page has none (an older browser, an insecure origin). A refusal
+// is routed to morvana_route(route).
+[[nodiscard]] bool WriteClipboard(std::string_view text, int route);
 
 // Every `type` event on the element is routed to morvana_route(route).
 void Listen(Element element, std::string_view type, int route);
@@ -63,11 +76,15 @@ void Listen(Element element, std::string_view type, int route);
 // its first layout too. Does nothing where the browser cannot observe sizes.
 void ObserveSize(Element element, int route);
 
-// What the event being routed carries: a string or a flag property (key,
-// inputType, data; ctrlKey, isComposing), and the plain text of a paste or
-// a drop.
+// What the event being routed carries: a string, a flag or a number
+// property (key, inputType, data; ctrlKey, isComposing; clientX, button),
+// the id of an element it names (relatedTarget), and the plain text of a
+// paste or a drop. A handler that moves the focus must read them first:
+// the focus's own events are routed meanwhile.
 [[nodiscard]] std::string EventString(std::string_view name);
 [[nodiscard]] bool EventFlag(std::string_view name);
+[[nodiscard]] int EventNumber(std::string_view name);
+[[nodiscard]] std::string EventElementId(std::string_view name);
 [[nodiscard]] std::string EventPlainText();
 
 }  // namespace morvana::dom

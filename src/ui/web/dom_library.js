@@ -105,6 +105,21 @@ mergeInto(LibraryManager.library, {
      Math.ceil(reach[3] - 0.01)].forEach(function(edge, i) { HEAP32[(box >> 2) + i] = isFinite(edge) ? edge : 0; });
   },
 
+  morvana_set_underlined_text__deps: ['$morvanaElement'],
+  morvana_set_underlined_text: function(id, idSize, before, beforeSize, underlined, underlinedSize, after,
+                                        afterSize) {
+    var element = morvanaElement(id, idSize), key = document.createElement('u');
+    key.textContent = UTF8ToString(underlined, underlinedSize);
+    element.textContent = UTF8ToString(before, beforeSize);
+    element.appendChild(key);
+    element.appendChild(document.createTextNode(UTF8ToString(after, afterSize)));
+  },
+
+  morvana_bounding_side__deps: ['$morvanaElement'],
+  morvana_bounding_side: function(id, idSize, side, sideSize) {
+    return Math.round(morvanaElement(id, idSize).getBoundingClientRect()[UTF8ToString(side, sideSize)]);
+  },
+
   morvana_call__deps: ['$morvanaElement'],
   morvana_call: function(id, idSize, method, methodSize) {
     morvanaElement(id, idSize)[UTF8ToString(method, methodSize)]();
@@ -129,6 +144,22 @@ mergeInto(LibraryManager.library, {
 
   morvana_mark: function(name, size) {
     performance.mark(UTF8ToString(name, size));
+  },
+
+  morvana_exec_command: function(command, size) {
+    document.execCommand(UTF8ToString(command, size));
+  },
+
+  // The promise settles after the routed event is over; its refusal comes
+  // back as an event of its own, which carries nothing.
+  morvana_write_clipboard__deps: ['$morvana'],
+  morvana_write_clipboard: function(text, size, route) {
+    if (!navigator.clipboard || !navigator.clipboard.writeText) return 0;
+    navigator.clipboard.writeText(UTF8ToString(text, size)).then(null, function() {
+      morvana.event = null;
+      _morvana_route(route);
+    });
+    return 1;
   },
 
   morvana_listen__deps: ['$morvana', '$morvanaElement'],
@@ -157,6 +188,17 @@ mergeInto(LibraryManager.library, {
   morvana_event_flag__deps: ['$morvana'],
   morvana_event_flag: function(name, size) {
     return morvana.event[UTF8ToString(name, size)] ? 1 : 0;
+  },
+
+  morvana_event_number__deps: ['$morvana'],
+  morvana_event_number: function(name, size) {
+    return Math.round(morvana.event[UTF8ToString(name, size)]) || 0;
+  },
+
+  morvana_event_element_id__deps: ['$morvana', '$morvanaHold'],
+  morvana_event_element_id: function(name, size) {
+    var element = morvana.event[UTF8ToString(name, size)];
+    return morvanaHold(element && element.id);
   },
 
   // A paste's or a drop's text, only ever as plain text.

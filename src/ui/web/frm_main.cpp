@@ -28,9 +28,11 @@ constexpr int kAnnounceDelayMs = 100;
 // A tooltip's distance below its control: two pixels at 96 DPI.
 constexpr int kTooltipGapTwips = 30;
 
-// Routes beyond the table's rows: the message box, then the page itself.
+// Routes beyond the table's rows: the message box, the page itself, and
+// then txtSubnet's menu, which numbers its own.
 constexpr int kMessageBoxRow = layout::kControlCount;
 constexpr int kPageRow = kMessageBoxRow + 1;
+constexpr int kMenuRow = kPageRow + 1;
 
 std::string Px(int pixels) {
   return std::to_string(pixels) + "px";
@@ -96,7 +98,8 @@ KeyModifiers HeldModifiers() {
 
 }  // namespace
 
-FrmMain::FrmMain() {
+FrmMain::FrmMain()
+    : menu_(presenter_, layout::ControlFor(layout::ControlId::txtSubnet), Route(kMenuRow, EventKind{})) {
   dom::SetDocumentTitle(layout::kApplicationTitle);
   // The page takes the system's window colour, light or dark, as a window's
   // client area does; the controls keep their own colours on it.
@@ -123,6 +126,7 @@ FrmMain::FrmMain() {
   }
   CreateAidsAround();
   CreateMessageBox();
+  menu_.Create();
 
   FitToScreen();
   // Then again for a turned phone, a resized window, or text that the user
@@ -253,6 +257,7 @@ void FrmMain::CreateControl(const layout::Control& control, dom::Element parent)
     Listen(element, "input", row, EventKind::Input);
     Listen(element, "focus", row, EventKind::Focus);  // a tap focuses it too
     Listen(element, "blur", row, EventKind::Blur);
+    Listen(element, "contextmenu", row, EventKind::ContextMenu);
   }
 }
 
@@ -325,6 +330,7 @@ void FrmMain::LayOut(Resolution resolution) {
 
   // Two pixels below txtSubnet's left end, where a tooltip shows below the
   // pointer; it wraps rather than reach past the page's width.
+  const std::string box_font = CssFont(layout::kBoxFont, resolution.text_dpi);
   const layout::TwipsRect& subnet = layout::ControlFor(layout::ControlId::txtSubnet).rect;
   const int left = layout::TwipsToPixels(subnet.left, dpi);
   const int gap = layout::TwipsToPixels(kTooltipGapTwips, dpi);
@@ -336,7 +342,8 @@ void FrmMain::LayOut(Resolution resolution) {
                      "; max-width: " + Px(room) +
                      "; padding: 1px 3px; border: 1px solid InfoText; background-color: InfoBackground; "
                      "color: InfoText; " +
-                     CssFont(layout::kBoxFont, resolution.text_dpi));
+                     box_font);
+  menu_.SetFont(box_font);
   dom::SetStyles(lblTextProbe,
                  "position: absolute; left: 0; top: 0; visibility: hidden; white-space: nowrap; " +
                      CssFont(layout::kLabelFont, resolution.text_dpi));
@@ -425,6 +432,7 @@ void FrmMain::Listen(dom::Element element, std::string_view type, int row, Event
 }
 
 bool FrmMain::HandleEvent(int route) {
+  if (route >= Route(kMenuRow, EventKind{})) return menu_.HandleEvent(route - Route(kMenuRow, EventKind{}));
   const int row = route / static_cast<int>(EventKind::Count);
   const auto kind = static_cast<EventKind>(route % static_cast<int>(EventKind::Count));
   if (row == kMessageBoxRow) {
@@ -457,6 +465,9 @@ bool FrmMain::HandleEvent(int route) {
     case EventKind::Blur:
       presenter_.SubnetFocusChanged(kind == EventKind::Focus);
       return false;
+    case EventKind::ContextMenu:
+      menu_.OpenAtEvent();
+      return true;
     case EventKind::Close:
     case EventKind::MouseDown:
     case EventKind::Resize:
@@ -474,6 +485,7 @@ bool FrmMain::HandleKeyDown(const layout::Control& control) {
     presenter_.CalculatePressed();
     return true;
   }
+  if (control.id == layout::ControlId::txtSubnet) return menu_.BoxKeyDown(key);
   const std::optional<OctetBoxRef> box = layout::OctetBoxOf(control.id);
   if (box && key == "Backspace") return presenter_.BackspacePressed(*box, HeldModifiers());
   return false;

@@ -9,7 +9,7 @@
 // region that says each press's result. The page's events arrive in
 // HandleEvent and go on to the presenter: a press of cmdCalculateSubnet or
 // Enter in any box; '.', Backspace, pastes and drops in the octet boxes;
-// txtSubnet's edits and focus. A change of the page's size or of its text's
+// txtSubnet's edits, focus and menu (subnet_menu.h). A change of the page's size or of its text's
 // size lays the window out anew (FitToScreen).
 
 #include <optional>
@@ -20,6 +20,7 @@
 #include "ui/main_window_presenter.h"
 #include "ui/presented_window.h"
 #include "ui/web/dom.h"
+#include "ui/web/subnet_menu.h"
 
 namespace morvana {
 
@@ -62,6 +63,7 @@ class FrmMain final : public PresentedWindow {
     Close,
     MouseDown,
     Resize,
+    ContextMenu,
     Count
   };
 
@@ -123,6 +125,7 @@ class FrmMain final : public PresentedWindow {
   bool has_modal_dialog_ = false;
 
   MainWindowPresenter presenter_{*this};
+  SubnetMenu menu_;
 };
 
 }  // namespace morvana
