@@ -35,6 +35,8 @@ void morvana_exec_command(const char* command, int size);
 int morvana_write_clipboard(const char* text, int size, int route);
 void morvana_listen(const char* id, int id_size, const char* type, int type_size, int route);
 void morvana_observe_size(const char* id, int id_size, int route);
+void morvana_observe_colour_scheme(int route);
+int morvana_resolved_colour(const char* id, int id_size, const char* colour, int colour_size);
 int morvana_event_string(const char* name, int size);
 int morvana_event_flag(const char* name, int size);
 int morvana_event_number(const char* name, int size);
@@ -58,67 +60,67 @@ std::string TakeText(int size) {
 
 }  // namespace
 
-Element Create(std::string_view tag, std::string_view id, Element parent) {
+Element Create(std::string_view tag, std::string_view id, const Element& parent) {
   morvana_create(tag.data(), Size(tag), id.data(), Size(id), parent.id.data(), Size(parent.id));
-  return Element{id};
+  return Element(id);
 }
 
-void SetStyles(Element element, std::string_view declarations) {
+void SetStyles(const Element& element, std::string_view declarations) {
   morvana_set_styles(element.id.data(), Size(element.id), declarations.data(), Size(declarations));
 }
 
-void SetAttribute(Element element, std::string_view name, std::string_view value) {
+void SetAttribute(const Element& element, std::string_view name, std::string_view value) {
   morvana_set_attribute(element.id.data(), Size(element.id), name.data(), Size(name), value.data(),
                         Size(value));
 }
 
-void RemoveAttribute(Element element, std::string_view name) {
+void RemoveAttribute(const Element& element, std::string_view name) {
   morvana_remove_attribute(element.id.data(), Size(element.id), name.data(), Size(name));
 }
 
-void SetProperty(Element element, std::string_view name, std::string_view value) {
+void SetProperty(const Element& element, std::string_view name, std::string_view value) {
   morvana_set_property(element.id.data(), Size(element.id), name.data(), Size(name), value.data(),
                        Size(value));
 }
 
-std::string Property(Element element, std::string_view name) {
+std::string Property(const Element& element, std::string_view name) {
   return TakeText(morvana_property(element.id.data(), Size(element.id), name.data(), Size(name)));
 }
 
-int NumberProperty(Element element, std::string_view name) {
+int NumberProperty(const Element& element, std::string_view name) {
   return morvana_number_property(element.id.data(), Size(element.id), name.data(), Size(name));
 }
 
-void SetPropertyLater(Element element, std::string_view name, std::string_view value, int delay_ms) {
+void SetPropertyLater(const Element& element, std::string_view name, std::string_view value, int delay_ms) {
   morvana_set_property_later(element.id.data(), Size(element.id), name.data(), Size(name), value.data(),
                              Size(value), delay_ms);
 }
 
-bool HasMethod(Element element, std::string_view method) {
+bool HasMethod(const Element& element, std::string_view method) {
   return morvana_has_method(element.id.data(), Size(element.id), method.data(), Size(method)) != 0;
 }
 
-void Call(Element element, std::string_view method) {
+void Call(const Element& element, std::string_view method) {
   morvana_call(element.id.data(), Size(element.id), method.data(), Size(method));
 }
 
-void PutCaretAtEnd(Element element) {
+void PutCaretAtEnd(const Element& element) {
   morvana_caret_to_end(element.id.data(), Size(element.id));
 }
 
-TextBox GlyphBox(Element element) {
+TextBox GlyphBox(const Element& element) {
   int box[4] = {};
   morvana_glyph_box(element.id.data(), Size(element.id), box);
   return {box[0], box[1], box[2], box[3]};
 }
 
-void SetUnderlinedText(Element element, std::string_view before, std::string_view underlined,
+void SetUnderlinedText(const Element& element, std::string_view before, std::string_view underlined,
                        std::string_view after) {
   morvana_set_underlined_text(element.id.data(), Size(element.id), before.data(), Size(before),
                               underlined.data(), Size(underlined), after.data(), Size(after));
 }
 
-int BoundingSide(Element element, std::string_view side) {
+int BoundingSide(const Element& element, std::string_view side) {
   return morvana_bounding_side(element.id.data(), Size(element.id), side.data(), Size(side));
 }
 
@@ -150,12 +152,20 @@ bool WriteClipboard(std::string_view text, int route) {
   return morvana_write_clipboard(text.data(), Size(text), route) != 0;
 }
 
-void Listen(Element element, std::string_view type, int route) {
+void Listen(const Element& element, std::string_view type, int route) {
   morvana_listen(element.id.data(), Size(element.id), type.data(), Size(type), route);
 }
 
-void ObserveSize(Element element, int route) {
+void ObserveSize(const Element& element, int route) {
   morvana_observe_size(element.id.data(), Size(element.id), route);
+}
+
+void ObserveColourScheme(int route) {
+  morvana_observe_colour_scheme(route);
+}
+
+int ResolvedColour(const Element& element, std::string_view colour) {
+  return morvana_resolved_colour(element.id.data(), Size(element.id), colour.data(), Size(colour));
 }
 
 std::string EventString(std::string_view name) {

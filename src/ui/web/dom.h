@@ -9,38 +9,41 @@
 
 namespace morvana::dom {
 
-// An element of the page, by its id. The empty id is the root element.
+// An element of the page, by its id, which it keeps: an id made at run
+// time is as good as one of the table's. The empty id is the root element.
 struct Element {
-  std::string_view id;
+  Element() = default;
+  explicit Element(std::string_view element_id) : id(element_id) {}
+  std::string id;
 };
-inline constexpr Element kRoot{};
+inline const Element kRoot{};
 
 // A new element appended to `parent`; the root as parent means the body.
-Element Create(std::string_view tag, std::string_view id, Element parent);
+Element Create(std::string_view tag, std::string_view id, const Element& parent);
 
 // Replaces the element's inline style with CSS declarations ("left: 8px; ...").
-void SetStyles(Element element, std::string_view declarations);
-void SetAttribute(Element element, std::string_view name, std::string_view value);
-void RemoveAttribute(Element element, std::string_view name);
+void SetStyles(const Element& element, std::string_view declarations);
+void SetAttribute(const Element& element, std::string_view name, std::string_view value);
+void RemoveAttribute(const Element& element, std::string_view name);
 // A property of the element object itself: value, textContent.
-void SetProperty(Element element, std::string_view name, std::string_view value);
-[[nodiscard]] std::string Property(Element element, std::string_view name);
-[[nodiscard]] int NumberProperty(Element element, std::string_view name);
+void SetProperty(const Element& element, std::string_view name, std::string_view value);
+[[nodiscard]] std::string Property(const Element& element, std::string_view name);
+[[nodiscard]] int NumberProperty(const Element& element, std::string_view name);
 // Sets a property after `delay_ms`; a later call for the same element
 // replaces one still waiting.
-void SetPropertyLater(Element element, std::string_view name, std::string_view value, int delay_ms);
+void SetPropertyLater(const Element& element, std::string_view name, std::string_view value, int delay_ms);
 // Whether the element has the method: older browsers lack some (showModal).
-[[nodiscard]] bool HasMethod(Element element, std::string_view method);
+[[nodiscard]] bool HasMethod(const Element& element, std::string_view method);
 // Calls a method without arguments: focus, select, showModal, close.
-void Call(Element element, std::string_view method);
-void PutCaretAtEnd(Element element);
+void Call(const Element& element, std::string_view method);
+void PutCaretAtEnd(const Element& element);
 // Replaces the element's text by three runs, the middle one underlined: a
 // menu item's caption with its access key.
-void SetUnderlinedText(Element element, std::string_view before, std::string_view underlined,
+void SetUnderlinedText(const Element& element, std::string_view before, std::string_view underlined,
                        std::string_view after);
 // A side of the element's box in the viewport, in whole CSS pixels: left,
 // top, right, bottom.
-[[nodiscard]] int BoundingSide(Element element, std::string_view side);
+[[nodiscard]] int BoundingSide(const Element& element, std::string_view side);
 
 // Where the glyphs of the element's text reach, in CSS pixels from the top
 // left corner of its padding box, rounded outwards: across each line's
@@ -52,7 +55,7 @@ struct TextBox {
   int right;
   int bottom;
 };
-[[nodiscard]] TextBox GlyphBox(Element element);
+[[nodiscard]] TextBox GlyphBox(const Element& element);
 
 void SetDocumentTitle(std::string_view title);
 // The browser's own modal message box.
@@ -71,10 +74,16 @@ void ExecCommand(std::string_view command);
 [[nodiscard]] bool WriteClipboard(std::string_view text, int route);
 
 // Every `type` event on the element is routed to morvana_route(route).
-void Listen(Element element, std::string_view type, int route);
+void Listen(const Element& element, std::string_view type, int route);
 // Every change of the element's size is routed to morvana_route(route), and
 // its first layout too. Does nothing where the browser cannot observe sizes.
-void ObserveSize(Element element, int route);
+void ObserveSize(const Element& element, int route);
+// Every change of the user's colour scheme, light or dark or forced colours,
+// is routed to morvana_route(route).
+void ObserveColourScheme(int route);
+// A CSS colour (Canvas, CanvasText, Highlight) as the page resolves it for
+// the element under the user's scheme now, as 0xRRGGBB.
+[[nodiscard]] int ResolvedColour(const Element& element, std::string_view colour);
 
 // What the event being routed carries: a string, a flag or a number
 // property (key, inputType, data; ctrlKey, isComposing; clientX, button),

@@ -150,33 +150,71 @@ mergeInto(LibraryManager.library, {
     document.execCommand(UTF8ToString(command, size));
   },
 
+  // Routes one event to C++, as the event being routed; null for one that
+  // carries nothing. A focus() or showModal() in its handling fires further
+  // events at once, which are routed inside it: the outer one is the event
+  // being routed again when they return.
+  $morvanaRoute__deps: ['$morvana'],
+  $morvanaRoute: function(route, event) {
+    var outer = morvana.event;
+    morvana.event = event;
+    try {
+      return _morvana_route(route);
+    } finally {
+      morvana.event = outer;
+    }
+  },
+
   // The promise settles after the routed event is over; its refusal comes
   // back as an event of its own, which carries nothing.
-  morvana_write_clipboard__deps: ['$morvana'],
+  morvana_write_clipboard__deps: ['$morvanaRoute'],
   morvana_write_clipboard: function(text, size, route) {
     if (!navigator.clipboard || !navigator.clipboard.writeText) return 0;
     navigator.clipboard.writeText(UTF8ToString(text, size)).then(null, function() {
-      morvana.event = null;
-      _morvana_route(route);
+      morvanaRoute(route, null);
     });
     return 1;
   },
 
-  morvana_listen__deps: ['$morvana', '$morvanaElement'],
+  morvana_listen__deps: ['$morvanaRoute', '$morvanaElement'],
   morvana_listen: function(id, idSize, type, typeSize, route) {
     morvanaElement(id, idSize).addEventListener(UTF8ToString(type, typeSize), function(event) {
-      morvana.event = event;
-      if (_morvana_route(route)) event.preventDefault();
+      if (morvanaRoute(route, event)) event.preventDefault();
     });
   },
 
-  morvana_observe_size__deps: ['$morvana', '$morvanaElement'],
+  morvana_observe_size__deps: ['$morvanaRoute', '$morvanaElement'],
   morvana_observe_size: function(id, idSize, route) {
     if (typeof ResizeObserver != 'function') return;
     new ResizeObserver(function() {
-      morvana.event = null;
-      _morvana_route(route);
+      morvanaRoute(route, null);
     }).observe(morvanaElement(id, idSize));
+  },
+
+  // A change of the user's colour scheme: light or dark, forced colours.
+  morvana_observe_colour_scheme__deps: ['$morvanaRoute'],
+  morvana_observe_colour_scheme: function(route) {
+    if (typeof matchMedia != 'function') return;
+    ['(prefers-color-scheme: dark)', '(forced-colors: active)'].forEach(function(query) {
+      var list = matchMedia(query), changed = function() { morvanaRoute(route, null); };
+      if (list.addEventListener) {
+        list.addEventListener('change', changed);
+      } else if (list.addListener) {  // older browsers
+        list.addListener(changed);
+      }
+    });
+  },
+
+  // A CSS colour as the page resolves it under the user's scheme, as
+  // 0xRRGGBB: a system colour such as Canvas or CanvasText, through the
+  // element's text colour, which is left as it was.
+  morvana_resolved_colour__deps: ['$morvanaElement'],
+  morvana_resolved_colour: function(id, idSize, colour, colourSize) {
+    var element = morvanaElement(id, idSize), kept = element.style.color;
+    element.style.color = UTF8ToString(colour, colourSize);
+    var rgb = (getComputedStyle(element).color.match(/\d+(\.\d+)?/g) || [0, 0, 0]).slice(0, 3);
+    element.style.color = kept;
+    return rgb.reduce(function(packed, channel) { return packed * 256 + Math.round(channel); }, 0);
   },
 
   // What the event being routed carries.

@@ -1,22 +1,17 @@
 #include "ui/web/frm_main.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstddef>
 #include <optional>
 
-#include "ui/control_colours.h"
 #include "ui/keys.h"
-#include "ui/look_alike_faces.h"
 
 namespace morvana {
 namespace {
 
-// The layout is drawn at 96 DPI, where a CSS pixel is 15 twips; the browser's
-// zoom enlarges it on top. It grows as at a higher DPI on a phone's small
-// screen, and where the user's text size or spacing would cut a caption.
-constexpr int kLayoutDpi = 96;
-constexpr int kMaxDpi = 4 * kLayoutDpi;
+// The window grows as at a higher DPI on a phone's small screen, and where
+// the user's text size or spacing would cut a caption.
+constexpr int kMaxDpi = 4 * web::kLayoutDpi;
 // Phones' screens are narrower than this on their short side; desktops' and
 // tablets' are not.
 constexpr int kSmallScreenPixels = 480;
@@ -25,51 +20,11 @@ constexpr int kSmallScreenPixels = 480;
 // the press, so its text comes a moment after it was emptied.
 constexpr int kAnnounceDelayMs = 100;
 
-// A tooltip's distance below its control: two pixels at 96 DPI.
-constexpr int kTooltipGapTwips = 30;
-
 // Routes beyond the table's rows: the message box, the page itself, and
 // then txtSubnet's menu, which numbers its own.
 constexpr int kMessageBoxRow = layout::kControlCount;
 constexpr int kPageRow = kMessageBoxRow + 1;
 constexpr int kMenuRow = kPageRow + 1;
-
-std::string Px(int pixels) {
-  return std::to_string(pixels) + "px";
-}
-
-std::string Pixels(int twips, int dpi) {
-  return Px(layout::TwipsToPixels(twips, dpi));
-}
-
-// 8.25 -> "8.25pt"
-std::string Points(double points) {
-  const long hundredths = std::lround(points * 100);
-  const long cents = hundredths % 100;
-  return std::to_string(hundredths / 100) + "." + (cents < 10 ? "0" : "") + std::to_string(cents) + "pt";
-}
-
-std::string CssColour(layout::Colour colour) {
-  return "rgb(" + std::to_string(colour.red) + ", " + std::to_string(colour.green) + ", " +
-         std::to_string(colour.blue) + ")";
-}
-
-// The table's face, then the same look-alikes as the other windows, and the
-// browser's own sans-serif where none of them is installed. No web fonts:
-// the page loads nothing.
-std::string CssFontFamily(const layout::Font& font) {
-  std::string family = "\"" + std::string(font.face) + "\"";
-  for (const std::string_view face : layout::LookAlikeFaces(font)) {
-    family += ", \"" + std::string(face) + "\"";
-  }
-  return family + ", sans-serif";
-}
-
-// The table's font at a DPI, as "font-family: ...; font-size: ...; font-weight: ...".
-std::string CssFont(const layout::Font& font, int dpi) {
-  return "font-family: " + CssFontFamily(font) + "; font-size: " + Points(font.points * dpi / kLayoutDpi) +
-         "; font-weight: " + std::to_string(font.weight);
-}
 
 std::string_view TagFor(layout::ControlKind kind) {
   switch (kind) {
@@ -90,10 +45,9 @@ bool TextBeforeCaret(dom::Element box) {
   return dom::NumberProperty(box, backward ? "selectionStart" : "selectionEnd") > 0;
 }
 
-// The modifiers held with the key being routed.
-KeyModifiers HeldModifiers() {
-  return {dom::EventFlag("shiftKey"), dom::EventFlag("ctrlKey"), dom::EventFlag("altKey"),
-          dom::EventFlag("metaKey")};
+layout::Colour Unpacked(int rgb) {
+  return {static_cast<std::uint8_t>(rgb >> 16 & 0xFF), static_cast<std::uint8_t>(rgb >> 8 & 0xFF),
+          static_cast<std::uint8_t>(rgb & 0xFF)};
 }
 
 }  // namespace
@@ -116,7 +70,7 @@ FrmMain::FrmMain()
       CreateControl(layout::ControlFor(id), frmMain);
       continue;
     }
-    const dom::Element group = box->side == AddressSide::From ? fraFromAddress : fraToAddress;
+    const dom::Element& group = box->side == AddressSide::From ? fraFromAddress : fraToAddress;
     if (box->position == OctetPosition::First) {
       dom::Create("div", group.id, frmMain);
       dom::SetAttribute(group, "role", "group");
@@ -129,17 +83,18 @@ FrmMain::FrmMain()
   menu_.Create();
 
   FitToScreen();
-  // Then again for a turned phone, a resized window, or text that the user
-  // makes larger or wider later.
+  // Then again for a turned phone, a resized window, text that the user
+  // makes larger or wider later, or another colour scheme.
   dom::ObserveSize(dom::kRoot, Route(kPageRow, EventKind::Resize));
   dom::ObserveSize(lblTextProbe, Route(kPageRow, EventKind::Resize));
+  dom::ObserveColourScheme(Route(kPageRow, EventKind::Resize));
 
   dom::Call(txtFromFirstOctet, "focus");
   dom::Mark("ready");
 }
 
 dom::Element FrmMain::ElementFor(layout::ControlId id) {
-  return {layout::ControlFor(id).name};
+  return dom::Element(layout::ControlFor(id).name);
 }
 
 dom::Element FrmMain::ElementFor(OctetBoxRef box) {
@@ -221,7 +176,7 @@ void FrmMain::FocusControl(layout::ControlId control) {
   dom::Call(ElementFor(control), "focus");
 }
 
-void FrmMain::CreateControl(const layout::Control& control, dom::Element parent) {
+void FrmMain::CreateControl(const layout::Control& control, const dom::Element& parent) {
   const dom::Element element = dom::Create(TagFor(control.kind), control.name, parent);
   const auto row = static_cast<int>(layout::RowOf(control.id));
   switch (control.kind) {
@@ -270,11 +225,7 @@ void FrmMain::CreateAidsAround() {
   dom::SetAttribute(lblStatus, "role", "status");
   dom::SetAttribute(lblStatus, "aria-live", "polite");
   dom::SetAttribute(lblStatus, "aria-atomic", "true");
-  // Unseen but in the page: a region out of the layout is out of screen
-  // readers' reach too.
-  dom::SetStyles(lblStatus,
-                 "position: absolute; left: 0; top: 0; width: 1px; height: 1px; overflow: hidden; "
-                 "clip-path: inset(50%); white-space: nowrap");
+  dom::SetStyles(lblStatus, web::kStatusRegionStyles);
   dom::Create("div", lblSubnetDescription.id, dom::kRoot);
   dom::SetAttribute(lblSubnetDescription, "aria-hidden", "true");
   dom::SetAttribute(lblSubnetDescription, "hidden", "");
@@ -288,6 +239,7 @@ void FrmMain::CreateAidsAround() {
 // size, which is the user's already; only the rectangles grow: a line
 // height the user set in proportion to the text would never fit otherwise.
 void FrmMain::FitToScreen() {
+  ReadColourScheme();
   const int text_dpi = ScreenDpi();
   const auto fits = [this, text_dpi](int dpi) {
     LayOut({text_dpi, dpi});
@@ -309,11 +261,11 @@ void FrmMain::FitToScreen() {
 // it. Elsewhere it keeps its size at 96 DPI, however narrow the page.
 int FrmMain::ScreenDpi() {
   if (std::min(dom::ScreenProperty("width"), dom::ScreenProperty("height")) >= kSmallScreenPixels) {
-    return kLayoutDpi;
+    return web::kLayoutDpi;
   }
   const int width = dom::NumberProperty(dom::kRoot, "clientWidth");
   const int height = dom::NumberProperty(dom::kRoot, "clientHeight");
-  int dpi = kLayoutDpi;
+  int dpi = web::kLayoutDpi;
   while (dpi < kMaxDpi && layout::TwipsToPixels(layout::kClientWidthTwips, dpi + 1) <= width &&
          layout::TwipsToPixels(layout::kClientHeightTwips, dpi + 1) <= height) {
     ++dpi;
@@ -321,62 +273,26 @@ int FrmMain::ScreenDpi() {
   return dpi;
 }
 
-void FrmMain::LayOut(Resolution resolution) {
-  const int dpi = resolution.layout_dpi;
-  dom::SetStyles(frmMain, "position: absolute; left: 0; top: 0; overflow: hidden; width: " +
-                              Pixels(layout::kClientWidthTwips, dpi) +
-                              "; height: " + Pixels(layout::kClientHeightTwips, dpi));
-  for (const layout::Control& control : layout::kControls) StyleControl(control, resolution);
-
-  // Two pixels below txtSubnet's left end, where a tooltip shows below the
-  // pointer; it wraps rather than reach past the page's width.
-  const std::string box_font = CssFont(layout::kBoxFont, resolution.text_dpi);
-  const layout::TwipsRect& subnet = layout::ControlFor(layout::ControlId::txtSubnet).rect;
-  const int left = layout::TwipsToPixels(subnet.left, dpi);
-  const int gap = layout::TwipsToPixels(kTooltipGapTwips, dpi);
-  const int room = std::max(dom::NumberProperty(dom::kRoot, "clientWidth") - left - gap,
-                            layout::TwipsToPixels(subnet.width, dpi));
+void FrmMain::LayOut(web::Resolution resolution) {
+  dom::SetStyles(frmMain, web::WindowStyles(resolution.layout_dpi));
+  for (const layout::Control& control : layout::kControls) {
+    dom::SetStyles(ElementFor(control.id), web::ControlStyles(control, resolution, LookOf(control, scheme_)));
+  }
   dom::SetStyles(lblSubnetDescription,
-                 "position: absolute; z-index: 2; box-sizing: border-box; margin: 0; left: " + Px(left) +
-                     "; top: " + Px(layout::TwipsToPixels(subnet.top + subnet.height, dpi) + gap) +
-                     "; max-width: " + Px(room) +
-                     "; padding: 1px 3px; border: 1px solid InfoText; background-color: InfoBackground; "
-                     "color: InfoText; " +
-                     box_font);
-  menu_.SetFont(box_font);
-  dom::SetStyles(lblTextProbe,
-                 "position: absolute; left: 0; top: 0; visibility: hidden; white-space: nowrap; " +
-                     CssFont(layout::kLabelFont, resolution.text_dpi));
+                 web::ShownDescriptionStyles(resolution, dom::NumberProperty(dom::kRoot, "clientWidth")));
+  menu_.SetFont(web::CssFont(layout::kBoxFont, resolution.text_dpi));
+  dom::SetStyles(lblTextProbe, web::TextProbeStyles(resolution));
 }
 
-void FrmMain::StyleControl(const layout::Control& control, Resolution resolution) {
-  const int dpi = resolution.layout_dpi;
-  // The back colours are fixed whatever the colour scheme, so the text is
-  // too: light text from a dark scheme would vanish on them. Under forced
-  // colours the browser puts the system's colours on both.
-  std::string css =
-      "position: absolute; box-sizing: border-box; margin: 0; left: " + Pixels(control.rect.left, dpi) +
-      "; top: " + Pixels(control.rect.top, dpi) + "; width: " + Pixels(control.rect.width, dpi) +
-      "; height: " + Pixels(control.rect.height, dpi) + "; " + CssFont(*control.font, resolution.text_dpi) +
-      "; text-align: " + (control.align == layout::TextAlign::Centre ? "center" : "left") +
-      "; background-color: " + CssColour(control.back) + "; color: black; ";
-  switch (control.kind) {
-    case layout::ControlKind::Label:
-      // Labels lie beneath the boxes: Label1 reaches one pixel into
-      // txtFromFirstOctet, and the box is on top there.
-      css += "z-index: 0; padding: 0; overflow: hidden";
-      break;
-    case layout::ControlKind::Button:
-      css += "z-index: 1; padding: 0";
-      break;
-    case layout::ControlKind::TextBox:
-      // A 15-pixel box has room for one line of its font. Its edge, as
-      // Windows draws around an edit box, stands out 3:1 from the page's
-      // light and dark window colours alike.
-      css += "z-index: 1; padding: 0 1px; border: 1px solid " + CssColour(kEdgeGrey);
-      break;
-  }
-  dom::SetStyles(ElementFor(control.id), css);
+// The page's own colours, light or dark; the window draws every box's edge.
+// Under forced colours the browser puts the system's on every control, so
+// that is no High Contrast of the window's.
+void FrmMain::ReadColourScheme() {
+  const auto resolved = [this](std::string_view colour) {
+    return Unpacked(dom::ResolvedColour(lblTextProbe, colour));
+  };
+  scheme_ = {resolved("Canvas"),    resolved("CanvasText"), resolved("ButtonText"),
+             resolved("Highlight"), std::nullopt,           false};
 }
 
 // Whether every caption shows whole in its control: its glyphs, not its
@@ -427,7 +343,7 @@ int FrmMain::Route(int row, EventKind kind) {
   return row * static_cast<int>(EventKind::Count) + static_cast<int>(kind);
 }
 
-void FrmMain::Listen(dom::Element element, std::string_view type, int row, EventKind kind) {
+void FrmMain::Listen(const dom::Element& element, std::string_view type, int row, EventKind kind) {
   dom::Listen(element, type, Route(row, kind));
 }
 
@@ -485,9 +401,18 @@ bool FrmMain::HandleKeyDown(const layout::Control& control) {
     presenter_.CalculatePressed();
     return true;
   }
-  if (control.id == layout::ControlId::txtSubnet) return menu_.BoxKeyDown(key);
+  const KeyModifiers held{dom::EventFlag("shiftKey"), dom::EventFlag("ctrlKey"), dom::EventFlag("altKey"),
+                          dom::EventFlag("metaKey")};
+  // The browser's own keys for a context menu open txtSubnet's menu of the
+  // page's; the boxes' own menus are the browser's.
+  if (control.id == layout::ControlId::txtSubnet) {
+    const Key pressed = key == "F10" ? Key::F10 : key == "ContextMenu" ? Key::Menu : Key::Other;
+    if (!OpensContextMenu(pressed, held)) return false;
+    menu_.OpenFromKeyboard();
+    return true;
+  }
   const std::optional<OctetBoxRef> box = layout::OctetBoxOf(control.id);
-  if (box && key == "Backspace") return presenter_.BackspacePressed(*box, HeldModifiers());
+  if (box && key == "Backspace") return presenter_.BackspacePressed(*box, held);
   return false;
 }
 

@@ -16,10 +16,12 @@
 #include <string>
 #include <string_view>
 
+#include "ui/control_colours.h"
 #include "ui/layout.h"
 #include "ui/main_window_presenter.h"
 #include "ui/presented_window.h"
 #include "ui/web/dom.h"
+#include "ui/web/page_styles.h"
 #include "ui/web/subnet_menu.h"
 
 namespace morvana {
@@ -67,23 +69,16 @@ class FrmMain final : public PresentedWindow {
     Count
   };
 
-  // Sizes as at two DPIs: the text's, and the rectangles', which grow
-  // further where a caption would be cut.
-  struct Resolution {
-    int text_dpi;
-    int layout_dpi;
-  };
-
-  void CreateControl(const layout::Control& control, dom::Element parent);
+  void CreateControl(const layout::Control& control, const dom::Element& parent);
   void CreateMessageBox();
   void CreateAidsAround();
   void FitToScreen();
   [[nodiscard]] static int ScreenDpi();
-  void LayOut(Resolution resolution);
-  void StyleControl(const layout::Control& control, Resolution resolution);
+  void LayOut(web::Resolution resolution);
+  void ReadColourScheme();
   [[nodiscard]] bool CaptionsFit() const;
   [[nodiscard]] static int Route(int row, EventKind kind);
-  void Listen(dom::Element element, std::string_view type, int row, EventKind kind);
+  void Listen(const dom::Element& element, std::string_view type, int row, EventKind kind);
   bool HandleKeyDown(const layout::Control& control);
   bool HandleBeforeInput(const layout::Control& control);
 
@@ -91,19 +86,9 @@ class FrmMain final : public PresentedWindow {
   [[nodiscard]] static dom::Element ElementFor(OctetBoxRef box);
 
   const dom::Element frmMain{layout::kWindowName};
-  const dom::Element Label4 = ElementFor(layout::ControlId::Label4);
-  const dom::Element Label3 = ElementFor(layout::ControlId::Label3);
-  const dom::Element Label1 = ElementFor(layout::ControlId::Label1);
+  // The controls that the window names in its code; the rest it reaches
+  // through the table (ElementFor).
   const dom::Element txtFromFirstOctet = ElementFor(layout::ControlId::txtFromFirstOctet);
-  const dom::Element txtFromSecondOctet = ElementFor(layout::ControlId::txtFromSecondOctet);
-  const dom::Element txtFromThirdOctet = ElementFor(layout::ControlId::txtFromThirdOctet);
-  const dom::Element txtFromFourthOctet = ElementFor(layout::ControlId::txtFromFourthOctet);
-  const dom::Element cmdCalculateSubnet = ElementFor(layout::ControlId::cmdCalculateSubnet);
-  const dom::Element Label2 = ElementFor(layout::ControlId::Label2);
-  const dom::Element txtToFirstOctet = ElementFor(layout::ControlId::txtToFirstOctet);
-  const dom::Element txtToSecondOctet = ElementFor(layout::ControlId::txtToSecondOctet);
-  const dom::Element txtToThirdOctet = ElementFor(layout::ControlId::txtToThirdOctet);
-  const dom::Element txtToFourthOctet = ElementFor(layout::ControlId::txtToFourthOctet);
   const dom::Element txtSubnet = ElementFor(layout::ControlId::txtSubnet);
   // The groups of the four boxes of each address.
   const dom::Element fraFromAddress{"fraFromAddress"};
@@ -123,6 +108,8 @@ class FrmMain final : public PresentedWindow {
   const dom::Element cmdMessageOK{"cmdMessageOK"};
   // Without showModal (older browsers) messages go to the browser's alert.
   bool has_modal_dialog_ = false;
+  // The user's colour scheme as the page resolves it, read again on a change.
+  ColourScheme scheme_{};
 
   MainWindowPresenter presenter_{*this};
   SubnetMenu menu_;

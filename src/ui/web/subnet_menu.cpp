@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cctype>
 
+#include "ui/web/page_styles.h"
+
 namespace morvana {
 namespace {
 
@@ -49,10 +51,6 @@ int Utf16Length(std::string_view text) {
 
 char LowerCase(char c) {
   return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-}
-
-std::string Px(int pixels) {
-  return std::to_string(pixels) + "px";
 }
 
 // The system's menu colours, which follow a dark scheme and forced colours:
@@ -107,14 +105,8 @@ void SubnetMenu::OpenAtEvent() {
   Open(true, dom::EventNumber("clientX"), dom::EventNumber("clientY"));
 }
 
-// The keys are taken here rather than as the browser's contextmenu: not every
-// browser opens a menu for them, nor in one place.
-bool SubnetMenu::BoxKeyDown(std::string_view key) {
-  const bool plain_shift =
-      dom::EventFlag("shiftKey") && !dom::EventFlag("ctrlKey") && !dom::EventFlag("altKey");
-  if (key != "ContextMenu" && !(key == "F10" && plain_shift)) return false;
+void SubnetMenu::OpenFromKeyboard() {
   Open(false, 0, 0);
-  return true;
 }
 
 // The items' captions and states as they stand now; from the keyboard the
@@ -182,7 +174,7 @@ void SubnetMenu::Place(bool at_pointer, int x, int y) {
   if (y + height > page_height) y = above - height;
   x = std::clamp(x, 0, std::max(0, dom::NumberProperty(dom::kRoot, "clientWidth") - width));
   y = std::clamp(y, 0, std::max(0, page_height - height));
-  place_ = "left: " + Px(x) + "; top: " + Px(y);
+  place_ = "left: " + web::Px(x) + "; top: " + web::Px(y);
   StyleMenu();
 }
 
@@ -301,7 +293,7 @@ void SubnetMenu::Close(bool focus_back) {
   dom::SetAttribute(mnuSubnet, "hidden", "");
 }
 
-void SubnetMenu::Listen(dom::Element element, std::string_view type, int row, EventKind kind) const {
+void SubnetMenu::Listen(const dom::Element& element, std::string_view type, int row, EventKind kind) const {
   const int route = row * static_cast<int>(EventKind::Count) + static_cast<int>(kind);
   dom::Listen(element, type, first_route_ + route);
 }

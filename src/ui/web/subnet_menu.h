@@ -48,8 +48,10 @@ class SubnetMenu {
   // The box's contextmenu event, from a right-click or a long press: opens
   // at its point.
   void OpenAtEvent();
-  // A key in the box; true when it opened the menu.
-  bool BoxKeyDown(std::string_view key);
+  // The keys for a context menu in the box (Shift+F10, the Menu key), taken
+  // before the browser's contextmenu: not every browser opens a menu for
+  // them, nor in one place. Opens under the box.
+  void OpenFromKeyboard();
   // One of the menu's routes, less `first_route`; true when the browser's
   // own handling must not follow.
   bool HandleEvent(int route);
@@ -75,7 +77,7 @@ class SubnetMenu {
   void Move(int step);
   void Choose(std::size_t item);
   void Close(bool focus_back);
-  void Listen(dom::Element element, std::string_view type, int row, EventKind kind) const;
+  void Listen(const dom::Element& element, std::string_view type, int row, EventKind kind) const;
 
   MainWindowPresenter& presenter_;
   const dom::Element box_;
