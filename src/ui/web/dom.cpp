@@ -60,6 +60,11 @@ std::string TakeText(int size) {
 
 }  // namespace
 
+const Element& Root() {
+  static const Element root;
+  return root;
+}
+
 Element Create(std::string_view tag, std::string_view id, const Element& parent) {
   morvana_create(tag.data(), Size(tag), id.data(), Size(id), parent.id.data(), Size(parent.id));
   return Element(id);

@@ -10,13 +10,14 @@
 namespace morvana::dom {
 
 // An element of the page, by its id, which it keeps: an id made at run
-// time is as good as one of the table's. The empty id is the root element.
+// time is as good as one of the table's. The empty id is the root (Root).
 struct Element {
   Element() = default;
   explicit Element(std::string_view element_id) : id(element_id) {}
   std::string id;
 };
-inline const Element kRoot{};
+// The root element, which holds the page.
+[[nodiscard]] const Element& Root();
 
 // A new element appended to `parent`; the root as parent means the body.
 Element Create(std::string_view tag, std::string_view id, const Element& parent);

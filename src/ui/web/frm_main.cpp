@@ -40,7 +40,7 @@ std::string_view TagFor(layout::ControlKind kind) {
 
 // Whether any text stands before the caret of a text box: the moving end of
 // its selection.
-bool TextBeforeCaret(dom::Element box) {
+bool TextBeforeCaret(const dom::Element& box) {
   const bool backward = dom::Property(box, "selectionDirection") == "backward";
   return dom::NumberProperty(box, backward ? "selectionStart" : "selectionEnd") > 0;
 }
@@ -57,13 +57,13 @@ FrmMain::FrmMain()
   dom::SetDocumentTitle(layout::kApplicationTitle);
   // The page takes the system's window colour, light or dark, as a window's
   // client area does; the controls keep their own colours on it.
-  dom::SetStyles(dom::kRoot, "color-scheme: light dark; background-color: Canvas");
+  dom::SetStyles(dom::Root(), "color-scheme: light dark; background-color: Canvas");
 
   // In reading order, which screen readers follow: the order of the elements
   // on the page. Tab and Shift+Tab follow it too, and the focusable controls
   // keep their tab order in it. The four boxes of an address sit in a group
   // named by its label; the group itself takes no room.
-  dom::Create("main", frmMain.id, dom::kRoot);
+  dom::Create("main", frmMain.id, dom::Root());
   for (const layout::ControlId id : layout::kReadingOrder) {
     const std::optional<OctetBoxRef> box = layout::OctetBoxOf(id);
     if (!box) {
@@ -85,7 +85,7 @@ FrmMain::FrmMain()
   FitToScreen();
   // Then again for a turned phone, a resized window, text that the user
   // makes larger or wider later, or another colour scheme.
-  dom::ObserveSize(dom::kRoot, Route(kPageRow, EventKind::Resize));
+  dom::ObserveSize(dom::Root(), Route(kPageRow, EventKind::Resize));
   dom::ObserveSize(lblTextProbe, Route(kPageRow, EventKind::Resize));
   dom::ObserveColourScheme(Route(kPageRow, EventKind::Resize));
 
@@ -221,15 +221,15 @@ void FrmMain::CreateControl(const layout::Control& control, const dom::Element& 
 // description as shown, which screen readers have from txtSubnet already;
 // and the probe.
 void FrmMain::CreateAidsAround() {
-  dom::Create("div", lblStatus.id, dom::kRoot);
+  dom::Create("div", lblStatus.id, dom::Root());
   dom::SetAttribute(lblStatus, "role", "status");
   dom::SetAttribute(lblStatus, "aria-live", "polite");
   dom::SetAttribute(lblStatus, "aria-atomic", "true");
   dom::SetStyles(lblStatus, web::kStatusRegionStyles);
-  dom::Create("div", lblSubnetDescription.id, dom::kRoot);
+  dom::Create("div", lblSubnetDescription.id, dom::Root());
   dom::SetAttribute(lblSubnetDescription, "aria-hidden", "true");
   dom::SetAttribute(lblSubnetDescription, "hidden", "");
-  dom::Create("div", lblTextProbe.id, dom::kRoot);
+  dom::Create("div", lblTextProbe.id, dom::Root());
   dom::SetAttribute(lblTextProbe, "aria-hidden", "true");
   dom::SetProperty(lblTextProbe, "textContent", layout::ControlFor(layout::ControlId::Label3).caption);
 }
@@ -263,8 +263,8 @@ int FrmMain::ScreenDpi() {
   if (std::min(dom::ScreenProperty("width"), dom::ScreenProperty("height")) >= kSmallScreenPixels) {
     return web::kLayoutDpi;
   }
-  const int width = dom::NumberProperty(dom::kRoot, "clientWidth");
-  const int height = dom::NumberProperty(dom::kRoot, "clientHeight");
+  const int width = dom::NumberProperty(dom::Root(), "clientWidth");
+  const int height = dom::NumberProperty(dom::Root(), "clientHeight");
   int dpi = web::kLayoutDpi;
   while (dpi < kMaxDpi && layout::TwipsToPixels(layout::kClientWidthTwips, dpi + 1) <= width &&
          layout::TwipsToPixels(layout::kClientHeightTwips, dpi + 1) <= height) {
@@ -279,7 +279,7 @@ void FrmMain::LayOut(web::Resolution resolution) {
     dom::SetStyles(ElementFor(control.id), web::ControlStyles(control, resolution, LookOf(control, scheme_)));
   }
   dom::SetStyles(lblSubnetDescription,
-                 web::ShownDescriptionStyles(resolution, dom::NumberProperty(dom::kRoot, "clientWidth")));
+                 web::ShownDescriptionStyles(resolution, dom::NumberProperty(dom::Root(), "clientWidth")));
   menu_.SetFont(web::CssFont(layout::kBoxFont, resolution.text_dpi));
   dom::SetStyles(lblTextProbe, web::TextProbeStyles(resolution));
 }
@@ -310,7 +310,7 @@ bool FrmMain::CaptionsFit() const {
 }
 
 void FrmMain::CreateMessageBox() {
-  dom::Create("dialog", dlgMessage.id, dom::kRoot);
+  dom::Create("dialog", dlgMessage.id, dom::Root());
   dom::SetAttribute(dlgMessage, "role", "alertdialog");
   dom::SetAttribute(dlgMessage, "aria-labelledby", lblMessageTitle.id);
   dom::SetAttribute(dlgMessage, "aria-describedby", lblMessageText.id);

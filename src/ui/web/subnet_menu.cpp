@@ -72,7 +72,7 @@ SubnetMenu::SubnetMenu(MainWindowPresenter& presenter, const layout::Control& bo
       clipboard_(first_route + static_cast<int>(EventKind::Refused)) {}
 
 void SubnetMenu::Create() {
-  dom::Create("div", mnuSubnet.id, dom::kRoot);
+  dom::Create("div", mnuSubnet.id, dom::Root());
   dom::SetAttribute(mnuSubnet, "role", "menu");
   dom::SetAttribute(mnuSubnet, "aria-label", name_);
   dom::SetAttribute(mnuSubnet, "tabindex", "-1");
@@ -170,9 +170,9 @@ void SubnetMenu::Place(bool at_pointer, int x, int y) {
     y = dom::BoundingSide(box_, "bottom");
     above = dom::BoundingSide(box_, "top");
   }
-  const int page_height = dom::NumberProperty(dom::kRoot, "clientHeight");
+  const int page_height = dom::NumberProperty(dom::Root(), "clientHeight");
   if (y + height > page_height) y = above - height;
-  x = std::clamp(x, 0, std::max(0, dom::NumberProperty(dom::kRoot, "clientWidth") - width));
+  x = std::clamp(x, 0, std::max(0, dom::NumberProperty(dom::Root(), "clientWidth") - width));
   y = std::clamp(y, 0, std::max(0, page_height - height));
   place_ = "left: " + web::Px(x) + "; top: " + web::Px(y);
   StyleMenu();
