@@ -16,6 +16,9 @@ app=example.kestiva.Morvana
 holds() {  # listing path: the listing has the path
   grep -q " \./usr/$2\$" <<<"$1"
 }
+lacks() {  # pattern file: no line of the file matches the pattern, in any case
+  ! grep -qiE "$1" "$2"
+}
 
 case "${1:-}" in
   deb)
@@ -42,6 +45,10 @@ case "${1:-}" in
     (cd build/mingw-release/unzipped && cmake -E tar xf "../${zip##*/}")
     check "the zip's Morvana.exe is the one tested under Wine, byte for byte" \
       cmp "build/mingw-release/unzipped/Morvana-$version-win64/Morvana.exe" build/mingw/src/ui/win32/Morvana.exe
+    # README.txt is for Windows users: nothing of how Morvana is built or tested on Linux.
+    check "the zip's README.txt names no Linux command, no MinGW and no Wine" \
+      lacks '\b(wine|mingw|sudo|apt|apt-get|dpkg|bash|sh|cmake|cpack|ctest|xdg-open)\b|scripts/' \
+      "build/mingw-release/unzipped/Morvana-$version-win64/README.txt"
     ;;
   page)
     page=build/web/src/ui/web/Morvana.html
