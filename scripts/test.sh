@@ -15,6 +15,9 @@ step() { printf '\n==== %s\n' "$*"; }
 step "formatting (clang-format 14)"
 find src tests fuzz bench tools -type f \( -name '*.cpp' -o -name '*.h' \) -print0 | xargs -0 clang-format --dry-run --Werror
 
+step "the documents: README.md and docs/"
+scripts/check-release.sh docs
+
 step "g++: build and test"
 cmake --preset dev >/dev/null
 cmake --build --preset dev
