@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Every test of Morvana, from a clean clone on Debian 12:
-#   formatting, the native build (g++ and clang, with clang-tidy), the
+#   formatting, the documents, the native build (g++, clang, clang-tidy), the
 #   sanitizer build, the Linux .deb, Morvana.exe under Wine, the Windows zip
 #   and MSI (installed, upgraded and removed under Wine),
 #   Morvana.html in headless Chromium, and a bounded fuzz run. Needs no git:
