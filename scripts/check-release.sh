@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Checks what a release ships, each check by name, from the builds the test
-# command made before:
+# command made before (the documents need none):
+#   check-release.sh docs      README.md and the documents under docs/
 #   check-release.sh deb       build/linux-release/morvana_<version>_amd64.deb and its desktop files
 #   check-release.sh zip       build/mingw-release/Morvana-<version>-win64.zip
 #   check-release.sh page      build/web/src/ui/web/Morvana.html
@@ -16,8 +17,42 @@ app=example.kestiva.Morvana
 holds() {  # listing path: the listing has the path
   grep -q " \./usr/$2\$" <<<"$1"
 }
+lacks() {  # pattern file: no line of the file matches the pattern, in any case
+  ! grep -qiE "$1" "$2"
+}
+early() {  # command: README.md gives it in its first 80 lines
+  head -n 80 README.md | grep -q "^$1\b"
+}
+headings() {  # markdown file: the anchors of its headings, as GitHub makes them
+  sed -nE 's/^#{1,6} +//p' "$1" | tr '[:upper:]' '[:lower:]' | sed -E 's/[^a-z0-9 _-]//g; s/ /-/g'
+}
+links_resolve() {  # document: each relative link reaches a file, and a heading where it names one
+  local target path anchor file broken=0
+  while read -r target; do
+    path=${target%%#*} anchor=${target#"$path"} anchor=${anchor#\#}
+    file=$1
+    [ -z "$path" ] || file=$(dirname "$1")/$path
+    if [ ! -e "$file" ] || { [ -n "$anchor" ] && ! headings "$file" | grep -qxF -- "$anchor"; }; then
+      echo "  $1: $target leads nowhere"
+      broken=1
+    fi
+  done < <(grep -oP '\]\(\K[^)\s]+(?=\))' "$1" | grep -vE '^[a-z]+:')
+  return $broken
+}
 
 case "${1:-}" in
+  docs)
+    check "README.md is at most 10,000 bytes" [ "$(stat -c %s README.md)" -le 10000 ]
+    check "README.md gives the command that runs Morvana in its first 80 lines" early 'bash scripts/run\.sh'
+    check "README.md gives the test command in its first 80 lines" early 'bash scripts/test\.sh'
+    check "CI runs the README's test command" grep -q '^exec bash scripts/test\.sh$' .ci/run
+    for file in docs/*; do
+      check "README.md links to $file" grep -qF "]($file)" README.md
+    done
+    for doc in README.md docs/*.md; do
+      check "every link in $doc resolves" links_resolve "$doc"
+    done
+    ;;
   deb)
     deb=$(echo build/linux-release/morvana_*.deb)
     listing=$(dpkg-deb -c "$deb")
@@ -42,6 +77,10 @@ case "${1:-}" in
     (cd build/mingw-release/unzipped && cmake -E tar xf "../${zip##*/}")
     check "the zip's Morvana.exe is the one tested under Wine, byte for byte" \
       cmp "build/mingw-release/unzipped/Morvana-$version-win64/Morvana.exe" build/mingw/src/ui/win32/Morvana.exe
+    # README.txt is for Windows users: nothing of how Morvana is built or tested on Linux.
+    check "the zip's README.txt names no Linux command, no MinGW and no Wine" \
+      lacks '\b(wine|mingw|sudo|apt|apt-get|dpkg|bash|sh|cmake|cpack|ctest|xdg-open)\b|scripts/' \
+      "build/mingw-release/unzipped/Morvana-$version-win64/README.txt"
     ;;
   page)
     page=build/web/src/ui/web/Morvana.html
@@ -58,7 +97,7 @@ case "${1:-}" in
     check "configured as 1.0.1, the page is Morvana-1.0.1.html" grep -q 'Morvana-1\.0\.1\.html' build/web-1.0.1/build.ninja
     ;;
   *)
-    echo "usage: $0 deb|zip|page|version" >&2
+    echo "usage: $0 docs|deb|zip|page|version" >&2
     exit 2
     ;;
 esac

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Every test of Morvana, from a clean clone on Debian 12:
-#   formatting, the native build (g++ and clang, with clang-tidy), the
+#   formatting, the documents, the native build (g++, clang, clang-tidy), the
 #   sanitizer build, the Linux .deb, Morvana.exe under Wine, the Windows zip
 #   and MSI (installed, upgraded and removed under Wine),
 #   Morvana.html in headless Chromium, WebKitGTK and Firefox ESR, and a
@@ -14,6 +14,9 @@ step() { printf '\n==== %s\n' "$*"; }
 
 step "formatting (clang-format 14)"
 find src tests fuzz bench tools -type f \( -name '*.cpp' -o -name '*.h' \) -print0 | xargs -0 clang-format --dry-run --Werror
+
+step "the documents: README.md and docs/"
+scripts/check-release.sh docs
 
 step "g++: build and test"
 cmake --preset dev >/dev/null
