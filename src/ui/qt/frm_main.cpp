@@ -257,10 +257,26 @@ void FrmMain::ApplyColours() {
   }
 }
 
-GroupLabel* FrmMain::CreateLabel(layout::ControlId id) {
-  const layout::Control& control = layout::ControlFor(id);
+std::array<QWidget*, layout::kControlCount> FrmMain::CreateControls() {
+  std::array<QWidget*, layout::kControlCount> controls{};
+  for (const layout::ControlId id : layout::kReadingOrder) {
+    const layout::Control& control = layout::ControlFor(id);
+    QWidget* widget = CreateControl(control);
+    widget->setObjectName(ToQString(control.name));
+    widget->setGeometry(PixelRect(control.rect));
+    controls.at(layout::RowOf(id)) = widget;
+  }
+  return controls;
+}
+
+QWidget* FrmMain::CreateControl(const layout::Control& control) {
+  if (control.kind == layout::ControlKind::Label) return CreateLabel(control);
+  if (control.kind == layout::ControlKind::Button) return CreateButton(control);
+  return CreateTextBox(control);
+}
+
+GroupLabel* FrmMain::CreateLabel(const layout::Control& control) {
   auto* label = new GroupLabel(ToQString(control.caption), this);
-  PlaceControl(label, id);
   label->setWordWrap(true);
   label->setAlignment(HorizontalAlignment(control.align) | Qt::AlignTop);
   label->setTextFormat(Qt::PlainText);
@@ -270,42 +286,24 @@ GroupLabel* FrmMain::CreateLabel(layout::ControlId id) {
   return label;
 }
 
-EdgedLineEdit* FrmMain::CreateTextBox(layout::ControlId id) {
-  auto* box = new EdgedLineEdit(this);
-  SetUpTextBox(box, id);
-  return box;
-}
-
-OctetLineEdit* FrmMain::CreateOctetBox(layout::ControlId id) {
-  auto* box = new OctetLineEdit(layout::OctetBoxOf(id).value(), presenter_, this);
-  SetUpTextBox(box, id);
-  return box;
-}
-
-void FrmMain::SetUpTextBox(EdgedLineEdit* box, layout::ControlId id) {
-  const layout::Control& control = layout::ControlFor(id);
-  PlaceControl(box, id);
+// The octet boxes hand their keys and pastes to the presenter; txtSubnet is
+// a plain box.
+EdgedLineEdit* FrmMain::CreateTextBox(const layout::Control& control) {
+  const std::optional<OctetBoxRef> octet = layout::OctetBoxOf(control.id);
+  EdgedLineEdit* box = octet ? new OctetLineEdit(*octet, presenter_, this) : new EdgedLineEdit(this);
   box->setMaxLength(control.max_length);
   box->setAlignment(HorizontalAlignment(control.align) | Qt::AlignVCenter);
   // A 15-pixel box has room for one line of its font and no more: no frame
   // of the style's; the edge lies over the box's own margins.
   box->setFrame(false);
   box->setAccessibleName(ToQString(control.accessible_name));
+  return box;
 }
 
-WrappedCaptionButton* FrmMain::CreateButton(layout::ControlId id) {
-  const layout::Control& control = layout::ControlFor(id);
+WrappedCaptionButton* FrmMain::CreateButton(const layout::Control& control) {
   auto* button = new WrappedCaptionButton(ToQString(control.caption), this);
-  PlaceControl(button, id);
   button->setAccessibleName(ToQString(control.accessible_name));
   return button;
-}
-
-void FrmMain::PlaceControl(QWidget* widget, layout::ControlId id) {
-  const layout::Control& control = layout::ControlFor(id);
-  widget->setObjectName(ToQString(control.name));
-  widget->setGeometry(PixelRect(control.rect));
-  controls_.at(layout::RowOf(id)) = widget;
 }
 
 QWidget* FrmMain::ControlWidget(layout::ControlId id) const {
