@@ -115,6 +115,14 @@ FrmMain::FrmMain(QWidget* parent) : QWidget(parent, Qt::Window) {
   txtFromFirstOctet->setFocus(Qt::OtherFocusReason);
 }
 
+// QWidget would delete the children only after every member here, the
+// presenter among them: a focus, change or key event on a control's way out
+// would then reach a destroyed presenter. They go first, in the order they
+// were made, while the presenter and the window it tells are whole.
+FrmMain::~FrmMain() {
+  while (!children().isEmpty()) delete children().constFirst();
+}
+
 std::string FrmMain::ReadOctetBox(AddressSide side, OctetPosition position) const {
   const auto* box = static_cast<const QLineEdit*>(ControlWidget(layout::OctetBoxControl(side, position)));
   return box->text().toStdString();

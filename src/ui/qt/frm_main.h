@@ -36,6 +36,7 @@ class FrmMain final : public QWidget, public PresentedWindow {
 
  public:
   explicit FrmMain(QWidget* parent = nullptr);
+  ~FrmMain() override;
 
   [[nodiscard]] std::string ReadOctetBox(AddressSide side, OctetPosition position) const override;
   void SetSubnetText(std::string_view text) override;
