@@ -1,5 +1,6 @@
 #include <QClipboard>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 
@@ -140,6 +141,29 @@ TEST_F(frm_main_input, enter_presses_the_button_and_focus_returns_after_a_messag
   EXPECT_EQ(Focused(), "txtToThirdOctet") << "not moved to the box the message names";
   EXPECT_TRUE(Click().has_value());
   EXPECT_EQ(Focused(), "cmdCalculateSubnet") << "a click leaves the focus on the button";
+}
+
+// QWidget deletes the children only after frmMain's members, the presenter
+// among them. Every box still standing when the window says it is destroyed
+// gets a key, which would reach a dead presenter: a sanitizer build tells.
+TEST(frm_main_teardown, no_box_outlives_the_presenter_whatever_holds_the_focus) {
+  for (const char* focused : {"txtToThirdOctet", "txtSubnet"}) {
+    auto* window = new FrmMain;
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window)) << focused;
+    QList<QPointer<QLineEdit>> boxes;
+    for (auto* box : window->findChildren<QLineEdit*>()) boxes << box;
+    for (auto& box : boxes) box->setText("10");
+    window->findChild<QPushButton*>("cmdCalculateSubnet")->click();  // txtSubnet describes its network
+    window->findChild<QLineEdit*>(focused)->setFocus();
+    QObject::connect(window, &QObject::destroyed, [&] {
+      EXPECT_EQ(boxes.count(nullptr), boxes.size()) << focused;
+      for (auto& standing : boxes) {
+        if (standing) QTest::keyClick(standing, Qt::Key_1);
+      }
+    });
+    delete window;
+  }
 }
 
 TEST(startup, closing_the_window_ends_the_loop_with_0) {

@@ -192,7 +192,11 @@ TEST_F(frm_main_layout, every_box_has_an_edge_and_the_focused_one_a_mark_that_st
   }
 }
 
-TEST_F(frm_main_layout, boxes_lie_on_top_of_labels_and_nothing_moves_on_resize) {
+TEST_F(frm_main_layout, controls_stack_in_reading_order_boxes_on_labels_and_nothing_moves_on_resize) {
+  QStringList expected, stacked;  // bottom first, as screen readers walk them; then the notice and the tip
+  for (const layout::ControlId id : layout::kReadingOrder) expected << ToQString(layout::ControlFor(id).name);
+  for (const QObject* child : window_.children()) stacked << child->objectName();
+  EXPECT_EQ(stacked.first(layout::kControlCount), expected);
   EXPECT_EQ(window_.childAt(48, 95), Find("txtFromFirstOctet")) << "Label1 reaches into the box at x=48";
   window_.setMinimumSize(0, 0);
   window_.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);

@@ -115,6 +115,14 @@ FrmMain::FrmMain(QWidget* parent) : QWidget(parent, Qt::Window) {
   txtFromFirstOctet->setFocus(Qt::OtherFocusReason);
 }
 
+// QWidget would delete the children only after every member here, the
+// presenter among them: a focus, change or key event on a control's way out
+// would then reach a destroyed presenter. They go first, in the order they
+// were made, while the presenter and the window it tells are whole.
+FrmMain::~FrmMain() {
+  while (!children().isEmpty()) delete children().constFirst();
+}
+
 std::string FrmMain::ReadOctetBox(AddressSide side, OctetPosition position) const {
   const auto* box = static_cast<const QLineEdit*>(ControlWidget(layout::OctetBoxControl(side, position)));
   return box->text().toStdString();
@@ -257,10 +265,26 @@ void FrmMain::ApplyColours() {
   }
 }
 
-GroupLabel* FrmMain::CreateLabel(layout::ControlId id) {
-  const layout::Control& control = layout::ControlFor(id);
+std::array<QWidget*, layout::kControlCount> FrmMain::CreateControls() {
+  std::array<QWidget*, layout::kControlCount> controls{};
+  for (const layout::ControlId id : layout::kReadingOrder) {
+    const layout::Control& control = layout::ControlFor(id);
+    QWidget* widget = CreateControl(control);
+    widget->setObjectName(ToQString(control.name));
+    widget->setGeometry(PixelRect(control.rect));
+    controls.at(layout::RowOf(id)) = widget;
+  }
+  return controls;
+}
+
+QWidget* FrmMain::CreateControl(const layout::Control& control) {
+  if (control.kind == layout::ControlKind::Label) return CreateLabel(control);
+  if (control.kind == layout::ControlKind::Button) return CreateButton(control);
+  return CreateTextBox(control);
+}
+
+GroupLabel* FrmMain::CreateLabel(const layout::Control& control) {
   auto* label = new GroupLabel(ToQString(control.caption), this);
-  PlaceControl(label, id);
   label->setWordWrap(true);
   label->setAlignment(HorizontalAlignment(control.align) | Qt::AlignTop);
   label->setTextFormat(Qt::PlainText);
@@ -270,42 +294,24 @@ GroupLabel* FrmMain::CreateLabel(layout::ControlId id) {
   return label;
 }
 
-EdgedLineEdit* FrmMain::CreateTextBox(layout::ControlId id) {
-  auto* box = new EdgedLineEdit(this);
-  SetUpTextBox(box, id);
-  return box;
-}
-
-OctetLineEdit* FrmMain::CreateOctetBox(layout::ControlId id) {
-  auto* box = new OctetLineEdit(layout::OctetBoxOf(id).value(), presenter_, this);
-  SetUpTextBox(box, id);
-  return box;
-}
-
-void FrmMain::SetUpTextBox(EdgedLineEdit* box, layout::ControlId id) {
-  const layout::Control& control = layout::ControlFor(id);
-  PlaceControl(box, id);
+// The octet boxes hand their keys and pastes to the presenter; txtSubnet is
+// a plain box.
+EdgedLineEdit* FrmMain::CreateTextBox(const layout::Control& control) {
+  const std::optional<OctetBoxRef> octet = layout::OctetBoxOf(control.id);
+  EdgedLineEdit* box = octet ? new OctetLineEdit(*octet, presenter_, this) : new EdgedLineEdit(this);
   box->setMaxLength(control.max_length);
   box->setAlignment(HorizontalAlignment(control.align) | Qt::AlignVCenter);
   // A 15-pixel box has room for one line of its font and no more: no frame
   // of the style's; the edge lies over the box's own margins.
   box->setFrame(false);
   box->setAccessibleName(ToQString(control.accessible_name));
+  return box;
 }
 
-WrappedCaptionButton* FrmMain::CreateButton(layout::ControlId id) {
-  const layout::Control& control = layout::ControlFor(id);
+WrappedCaptionButton* FrmMain::CreateButton(const layout::Control& control) {
   auto* button = new WrappedCaptionButton(ToQString(control.caption), this);
-  PlaceControl(button, id);
   button->setAccessibleName(ToQString(control.accessible_name));
   return button;
-}
-
-void FrmMain::PlaceControl(QWidget* widget, layout::ControlId id) {
-  const layout::Control& control = layout::ControlFor(id);
-  widget->setObjectName(ToQString(control.name));
-  widget->setGeometry(PixelRect(control.rect));
-  controls_.at(layout::RowOf(id)) = widget;
 }
 
 QWidget* FrmMain::ControlWidget(layout::ControlId id) const {

@@ -36,6 +36,7 @@ class FrmMain final : public QWidget, public PresentedWindow {
 
  public:
   explicit FrmMain(QWidget* parent = nullptr);
+  ~FrmMain() override;
 
   [[nodiscard]] std::string ReadOctetBox(AddressSide side, OctetPosition position) const override;
   void SetSubnetText(std::string_view text) override;
@@ -54,13 +55,16 @@ class FrmMain final : public QWidget, public PresentedWindow {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  GroupLabel* CreateLabel(layout::ControlId id);
-  EdgedLineEdit* CreateTextBox(layout::ControlId id);
-  OctetLineEdit* CreateOctetBox(layout::ControlId id);
-  void SetUpTextBox(EdgedLineEdit* box, layout::ControlId id);
-  WrappedCaptionButton* CreateButton(layout::ControlId id);
-  void PlaceControl(QWidget* widget, layout::ControlId id);
+  [[nodiscard]] std::array<QWidget*, layout::kControlCount> CreateControls();
+  [[nodiscard]] QWidget* CreateControl(const layout::Control& control);
+  [[nodiscard]] GroupLabel* CreateLabel(const layout::Control& control);
+  [[nodiscard]] EdgedLineEdit* CreateTextBox(const layout::Control& control);
+  [[nodiscard]] WrappedCaptionButton* CreateButton(const layout::Control& control);
   [[nodiscard]] QWidget* ControlWidget(layout::ControlId id) const;
+  template <typename Widget>
+  [[nodiscard]] Widget* ControlAs(layout::ControlId id) const {
+    return static_cast<Widget*>(ControlWidget(id));
+  }
   [[nodiscard]] OctetLineEdit* OctetBoxWidget(OctetBoxRef box) const;
   void ApplyFonts();
   [[nodiscard]] bool CaptionFits(const QWidget* widget) const;
@@ -70,27 +74,29 @@ class FrmMain final : public QWidget, public PresentedWindow {
 
   // Before the controls: the octet boxes are made with it.
   MainWindowPresenter presenter_{*this};
-  // Every control by its row in the table; filled as the controls are made.
-  std::array<QWidget*, layout::kControlCount> controls_{};
-
-  // In reading order, which is also the order screen readers walk the
+  // Every control by its row in the table, made in reading order
+  // (layout::kReadingOrder), which is also the order screen readers walk the
   // children in, and the stacking order: a later control lies on top of an
   // earlier one, so where Label1 reaches into txtFromFirstOctet the box lies
   // on top. The tab order is set apart (SetTabOrder).
-  GroupLabel* Label4 = CreateLabel(layout::ControlId::Label4);
-  GroupLabel* Label3 = CreateLabel(layout::ControlId::Label3);
-  GroupLabel* Label1 = CreateLabel(layout::ControlId::Label1);
-  OctetLineEdit* txtFromFirstOctet = CreateOctetBox(layout::ControlId::txtFromFirstOctet);
-  OctetLineEdit* txtFromSecondOctet = CreateOctetBox(layout::ControlId::txtFromSecondOctet);
-  OctetLineEdit* txtFromThirdOctet = CreateOctetBox(layout::ControlId::txtFromThirdOctet);
-  OctetLineEdit* txtFromFourthOctet = CreateOctetBox(layout::ControlId::txtFromFourthOctet);
-  GroupLabel* Label2 = CreateLabel(layout::ControlId::Label2);
-  OctetLineEdit* txtToFirstOctet = CreateOctetBox(layout::ControlId::txtToFirstOctet);
-  OctetLineEdit* txtToSecondOctet = CreateOctetBox(layout::ControlId::txtToSecondOctet);
-  OctetLineEdit* txtToThirdOctet = CreateOctetBox(layout::ControlId::txtToThirdOctet);
-  OctetLineEdit* txtToFourthOctet = CreateOctetBox(layout::ControlId::txtToFourthOctet);
-  WrappedCaptionButton* cmdCalculateSubnet = CreateButton(layout::ControlId::cmdCalculateSubnet);
-  EdgedLineEdit* txtSubnet = CreateTextBox(layout::ControlId::txtSubnet);
+  std::array<QWidget*, layout::kControlCount> controls_ = CreateControls();
+
+  // The controls by their names; after controls_, which they are looked up in.
+  GroupLabel* Label4 = ControlAs<GroupLabel>(layout::ControlId::Label4);
+  GroupLabel* Label3 = ControlAs<GroupLabel>(layout::ControlId::Label3);
+  GroupLabel* Label1 = ControlAs<GroupLabel>(layout::ControlId::Label1);
+  OctetLineEdit* txtFromFirstOctet = ControlAs<OctetLineEdit>(layout::ControlId::txtFromFirstOctet);
+  OctetLineEdit* txtFromSecondOctet = ControlAs<OctetLineEdit>(layout::ControlId::txtFromSecondOctet);
+  OctetLineEdit* txtFromThirdOctet = ControlAs<OctetLineEdit>(layout::ControlId::txtFromThirdOctet);
+  OctetLineEdit* txtFromFourthOctet = ControlAs<OctetLineEdit>(layout::ControlId::txtFromFourthOctet);
+  GroupLabel* Label2 = ControlAs<GroupLabel>(layout::ControlId::Label2);
+  OctetLineEdit* txtToFirstOctet = ControlAs<OctetLineEdit>(layout::ControlId::txtToFirstOctet);
+  OctetLineEdit* txtToSecondOctet = ControlAs<OctetLineEdit>(layout::ControlId::txtToSecondOctet);
+  OctetLineEdit* txtToThirdOctet = ControlAs<OctetLineEdit>(layout::ControlId::txtToThirdOctet);
+  OctetLineEdit* txtToFourthOctet = ControlAs<OctetLineEdit>(layout::ControlId::txtToFourthOctet);
+  WrappedCaptionButton* cmdCalculateSubnet =
+      ControlAs<WrappedCaptionButton>(layout::ControlId::cmdCalculateSubnet);
+  EdgedLineEdit* txtSubnet = ControlAs<EdgedLineEdit>(layout::ControlId::txtSubnet);
   // After the controls, which screen readers read first.
   ScreenReaderNotice* notice_ = new ScreenReaderNotice(this);
   DescriptionTip* description_tip_ = new DescriptionTip(this);
