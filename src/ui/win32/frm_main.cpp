@@ -4,6 +4,7 @@
 #include <oleacc.h>
 
 #include <cmath>
+#include <cstddef>
 
 #include "ui/win32/resource_ids.h"
 #include "ui/win32/wide_text.h"
@@ -131,48 +132,18 @@ void frmMain::Show(int show_command) {
 }
 
 HWND frmMain::ControlWindow(ControlId id) const {
-  return const_cast<frmMain*>(this)->Member(id);
+  return Named(id);
 }
 
-HWND& frmMain::Member(ControlId id) {
-  switch (id) {
-    case ControlId::Label4:
-      return Label4;
-    case ControlId::Label3:
-      return Label3;
-    case ControlId::Label1:
-      return Label1;
-    case ControlId::txtFromFirstOctet:
-      return txtFromFirstOctet;
-    case ControlId::txtFromSecondOctet:
-      return txtFromSecondOctet;
-    case ControlId::txtFromThirdOctet:
-      return txtFromThirdOctet;
-    case ControlId::txtFromFourthOctet:
-      return txtFromFourthOctet;
-    case ControlId::cmdCalculateSubnet:
-      return cmdCalculateSubnet;
-    case ControlId::Label2:
-      return Label2;
-    case ControlId::txtToFirstOctet:
-      return txtToFirstOctet;
-    case ControlId::txtToSecondOctet:
-      return txtToSecondOctet;
-    case ControlId::txtToThirdOctet:
-      return txtToThirdOctet;
-    case ControlId::txtToFourthOctet:
-      return txtToFourthOctet;
-    case ControlId::txtSubnet:
-      return txtSubnet;
+// A window of another parent, or one frmMain did not make, may carry the id
+// of one of its controls: only the control itself counts.
+std::optional<ControlId> frmMain::ControlOf(HWND child) const {
+  if (child == nullptr) return std::nullopt;
+  const int row = GetDlgCtrlID(child) - kFirstChildId;
+  if (row < 0 || row >= layout::kControlCount || controls_.at(static_cast<std::size_t>(row)) != child) {
+    return std::nullopt;
   }
-  return txtSubnet;
-}
-
-const layout::Control* frmMain::ControlOf(HWND child) const {
-  for (const layout::Control& control : layout::kControls) {
-    if (ControlWindow(control.id) == child) return &control;
-  }
-  return nullptr;
+  return static_cast<ControlId>(row);
 }
 
 std::string frmMain::ReadOctetBox(AddressSide side, OctetPosition position) const {
@@ -222,8 +193,7 @@ void frmMain::Announce(std::string_view text) {
 }
 
 std::optional<layout::ControlId> frmMain::FocusedControl() const {
-  const layout::Control* control = ControlOf(GetFocus());
-  return control != nullptr ? std::optional(control->id) : std::nullopt;
+  return ControlOf(GetFocus());
 }
 
 void frmMain::FocusControl(layout::ControlId control) {
@@ -308,7 +278,7 @@ bool frmMain::OnCreate() {
   for (const ControlId id : layout::kReadingOrder) {
     const layout::Control& control = layout::ControlFor(id);
     const std::wstring caption = WideFromUtf8(control.caption);
-    HWND& member = Member(id);
+    HWND& member = controls_.at(layout::RowOf(id));
     member =
         CreateWindowExW(0, ClassFor(control.kind), caption.c_str(), StyleFor(control), 0, 0, 0, 0, Window(),
                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(ChildId(id))), instance, nullptr);
@@ -345,13 +315,13 @@ void frmMain::OnDestroy() {
 LRESULT frmMain::OnControlColour(UINT message, WPARAM wparam, LPARAM lparam) {
   // The default handling sets the text colour of the control's kind.
   const LRESULT standard = DefWindowProcW(Window(), message, wparam, lparam);
-  const layout::Control* control = ControlOf(reinterpret_cast<HWND>(lparam));
-  if (control == nullptr) return standard;
-  const ColourPair& colours = colours_.at(layout::RowOf(control->id));
+  const auto id = ControlOf(reinterpret_cast<HWND>(lparam));
+  if (!id) return standard;
+  const ColourPair& colours = colours_.at(layout::RowOf(*id));
   auto* dc = reinterpret_cast<HDC>(wparam);
   // The push button draws its face and caption in the system's button
   // colours, readable under every scheme; only its surround is ours.
-  if (control->kind != ControlKind::Button) SetTextColor(dc, ColourRef(colours.text));
+  if (layout::ControlFor(*id).kind != ControlKind::Button) SetTextColor(dc, ColourRef(colours.text));
   SetBkColor(dc, ColourRef(colours.back));
   return reinterpret_cast<LRESULT>(BrushFor(colours.back));
 }
@@ -432,9 +402,7 @@ HBRUSH frmMain::BrushFor(layout::Colour colour) const {
 void frmMain::OnSchemeChange() {
   DecideColours();
   HookControls();
-  for (const layout::Control& control : layout::kControls) {
-    SendMessageW(ControlWindow(control.id), WM_SYSCOLORCHANGE, 0, 0);
-  }
+  for (HWND control : controls_) SendMessageW(control, WM_SYSCOLORCHANGE, 0, 0);
   subnet_box_.OnSchemeChange();
   RedrawWindow(Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }

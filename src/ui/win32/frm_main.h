@@ -80,7 +80,7 @@ class frmMain final : public BaseWindow<frmMain>, public PresentedWindow {
 
   [[nodiscard]] HWND ControlWindow(layout::ControlId id) const;
   // The child window id of a control, as WM_COMMAND and GetDlgItem know it.
-  [[nodiscard]] static int ChildId(layout::ControlId id) { return 100 + static_cast<int>(id); }
+  [[nodiscard]] static int ChildId(layout::ControlId id) { return kFirstChildId + static_cast<int>(id); }
   [[nodiscard]] UINT Dpi() const { return dpi_; }
 
   [[nodiscard]] std::string ReadOctetBox(AddressSide side, OctetPosition position) const override;
@@ -96,6 +96,7 @@ class frmMain final : public BaseWindow<frmMain>, public PresentedWindow {
 
  private:
   friend class BaseWindow<frmMain>;
+  static constexpr int kFirstChildId = 100;  // Label4's; each row's is one more
   static constexpr UINT kKeepDefaultButton = WM_APP + 1;
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
 
@@ -114,8 +115,9 @@ class frmMain final : public BaseWindow<frmMain>, public PresentedWindow {
   void ClipLabels(UINT dpi) const;
   void NameControlsForAccessibility();
 
-  [[nodiscard]] HWND& Member(layout::ControlId id);
-  [[nodiscard]] const layout::Control* ControlOf(HWND child) const;
+  // The control `child` is, or nothing for any other window.
+  [[nodiscard]] std::optional<layout::ControlId> ControlOf(HWND child) const;
+  [[nodiscard]] const HWND& Named(layout::ControlId id) const { return controls_.at(layout::RowOf(id)); }
 
   MainWindowPresenter presenter_{*this};  // declared first: the boxes' handlers use it
   UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
@@ -133,20 +135,24 @@ class frmMain final : public BaseWindow<frmMain>, public PresentedWindow {
   OctetBoxes octet_boxes_{presenter_};
   SubnetBox subnet_box_;
 
-  HWND Label4 = nullptr;
-  HWND Label3 = nullptr;
-  HWND Label1 = nullptr;
-  HWND txtFromFirstOctet = nullptr;
-  HWND txtFromSecondOctet = nullptr;
-  HWND txtFromThirdOctet = nullptr;
-  HWND txtFromFourthOctet = nullptr;
-  HWND cmdCalculateSubnet = nullptr;
-  HWND Label2 = nullptr;
-  HWND txtToFirstOctet = nullptr;
-  HWND txtToSecondOctet = nullptr;
-  HWND txtToThirdOctet = nullptr;
-  HWND txtToFourthOctet = nullptr;
-  HWND txtSubnet = nullptr;
+  // Every control by its row in the table, made in reading order at WM_CREATE.
+  std::array<HWND, layout::kControlCount> controls_{};
+  // The same controls by name. frmMain is neither copied nor moved, so they
+  // stay bound to the array.
+  const HWND& Label4 = Named(layout::ControlId::Label4);
+  const HWND& Label3 = Named(layout::ControlId::Label3);
+  const HWND& Label1 = Named(layout::ControlId::Label1);
+  const HWND& txtFromFirstOctet = Named(layout::ControlId::txtFromFirstOctet);
+  const HWND& txtFromSecondOctet = Named(layout::ControlId::txtFromSecondOctet);
+  const HWND& txtFromThirdOctet = Named(layout::ControlId::txtFromThirdOctet);
+  const HWND& txtFromFourthOctet = Named(layout::ControlId::txtFromFourthOctet);
+  const HWND& cmdCalculateSubnet = Named(layout::ControlId::cmdCalculateSubnet);
+  const HWND& Label2 = Named(layout::ControlId::Label2);
+  const HWND& txtToFirstOctet = Named(layout::ControlId::txtToFirstOctet);
+  const HWND& txtToSecondOctet = Named(layout::ControlId::txtToSecondOctet);
+  const HWND& txtToThirdOctet = Named(layout::ControlId::txtToThirdOctet);
+  const HWND& txtToFourthOctet = Named(layout::ControlId::txtToFourthOctet);
+  const HWND& txtSubnet = Named(layout::ControlId::txtSubnet);
 };
 
 // One message of the loop: Tab, Shift+Tab and Enter are handled as in a
