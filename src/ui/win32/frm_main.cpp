@@ -6,8 +6,8 @@
 #include <cmath>
 #include <cstddef>
 
-#include "ui/win32/resource_ids.h"
 #include "ui/win32/wide_text.h"
+#include "ui/win32/window_class.h"
 
 namespace morvana {
 namespace {
@@ -40,58 +40,6 @@ SIZE WindowSize(UINT dpi) {
   return {rect.right - rect.left, rect.bottom - rect.top};
 }
 
-const wchar_t* ClassFor(ControlKind kind) {
-  switch (kind) {
-    case ControlKind::Label:
-      return WC_STATICW;
-    case ControlKind::TextBox:
-      return WC_EDITW;
-    case ControlKind::Button:
-      return WC_BUTTONW;
-  }
-  return WC_STATICW;
-}
-
-// Controls are created in reading order, the order screen readers walk them
-// in, and the first created lies on top. Clipping to siblings keeps each from
-// painting over those above it.
-DWORD StyleFor(const layout::Control& control) {
-  const DWORD common = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
-  const bool centred = control.align == layout::TextAlign::Centre;
-  switch (control.kind) {
-    case ControlKind::Label:  // wraps at word boundaries; "&" is no access key
-      return common | SS_NOPREFIX | (centred ? SS_CENTER : SS_LEFT);
-    case ControlKind::TextBox:  // a thin frame leaves room for one line in 15 pixels
-      return common | WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL | (centred ? ES_CENTER : ES_LEFT);
-    case ControlKind::Button:  // the bold caption wraps at the blank onto two lines
-      return common | WS_TABSTOP | BS_DEFPUSHBUTTON | BS_MULTILINE | BS_CENTER | BS_VCENTER;
-  }
-  return common;
-}
-
-void RegisterWindowClass(HINSTANCE instance) {
-  WNDCLASSEXW existing{};
-  existing.cbSize = sizeof existing;
-  if (GetClassInfoExW(instance, frmMain::kClassName, &existing)) return;
-
-  const auto load_icon = [instance](int size_metric) {
-    const int size = GetSystemMetrics(size_metric);
-    return static_cast<HICON>(
-        LoadImageW(instance, MAKEINTRESOURCEW(resources::kIconGroupId), IMAGE_ICON, size, size, LR_SHARED));
-  };
-  WNDCLASSEXW window_class{};
-  window_class.cbSize = sizeof window_class;
-  window_class.lpfnWndProc = &frmMain::WindowProc;
-  window_class.hInstance = instance;
-  window_class.hIcon = load_icon(SM_CXICON);
-  window_class.hIconSm = load_icon(SM_CXSMICON);
-  window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  // The colour scheme's window colour, looked up whenever the window is painted.
-  window_class.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_WINDOW + 1));
-  window_class.lpszClassName = frmMain::kClassName;
-  RegisterClassExW(&window_class);
-}
-
 }  // namespace
 
 bool SystemHighContrast() {
@@ -111,10 +59,7 @@ UniqueFont CreateLayoutFont(const layout::Font& font, UINT dpi) {
 }
 
 bool frmMain::Create(HINSTANCE instance) {
-  const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES | ICC_TAB_CLASSES};
-  InitCommonControlsEx(&controls);
-  RegisterWindowClass(instance);
-
+  RegisterWindowClasses(instance, kClassName, &frmMain::WindowProc);
   const SIZE size = WindowSize(GetDpiForSystem());
   const std::wstring title = WideFromUtf8(layout::kApplicationTitle);
   return CreateWindowExW(0, kClassName, title.c_str(), kStyle, CW_USEDEFAULT, CW_USEDEFAULT, size.cx, size.cy,
@@ -274,17 +219,11 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
 
 bool frmMain::OnCreate() {
   DecideColours();
-  const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(Window(), GWLP_HINSTANCE));
   for (const ControlId id : layout::kReadingOrder) {
-    const layout::Control& control = layout::ControlFor(id);
-    const std::wstring caption = WideFromUtf8(control.caption);
-    HWND& member = controls_.at(layout::RowOf(id));
-    member =
-        CreateWindowExW(0, ClassFor(control.kind), caption.c_str(), StyleFor(control), 0, 0, 0, 0, Window(),
-                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(ChildId(id))), instance, nullptr);
-    if (member == nullptr) return false;
-    if (control.max_length > 0) SendMessageW(member, EM_SETLIMITTEXT, control.max_length, 0);
-    if (const auto box = layout::OctetBoxOf(id)) octet_boxes_.Add(member, *box);
+    HWND& control = controls_.at(layout::RowOf(id));
+    control = CreateControl(Window(), layout::ControlFor(id), ChildId(id));
+    if (control == nullptr) return false;
+    if (const auto box = layout::OctetBoxOf(id)) octet_boxes_.Add(control, *box);
   }
   focus_ = txtFromFirstOctet;
   subnet_box_.Create(Window(), txtSubnet, presenter_);

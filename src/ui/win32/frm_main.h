@@ -38,6 +38,7 @@
 #include "ui/win32/accessible_names.h"
 #include "ui/win32/announcement.h"
 #include "ui/win32/base_window.h"
+#include "ui/win32/child_controls.h"
 #include "ui/win32/octet_boxes.h"
 #include "ui/win32/subnet_box.h"
 
@@ -136,7 +137,7 @@ class frmMain final : public BaseWindow<frmMain>, public PresentedWindow {
   SubnetBox subnet_box_;
 
   // Every control by its row in the table, made in reading order at WM_CREATE.
-  std::array<HWND, layout::kControlCount> controls_{};
+  ControlWindows controls_{};
   // The same controls by name. frmMain is neither copied nor moved, so they
   // stay bound to the array.
   const HWND& Label4 = Named(layout::ControlId::Label4);
