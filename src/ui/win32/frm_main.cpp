@@ -3,7 +3,6 @@
 #include <commctrl.h>
 #include <oleacc.h>
 
-#include <cmath>
 #include <cstddef>
 
 #include "ui/win32/wide_text.h"
@@ -24,22 +23,6 @@ layout::Colour SystemColour(int index) {
   return {GetRValue(colour), GetGValue(colour), GetBValue(colour)};
 }
 
-RECT PixelRect(const layout::TwipsRect& twips, UINT dpi) {
-  const int d = static_cast<int>(dpi);
-  const int left = layout::TwipsToPixels(twips.left, d);
-  const int top = layout::TwipsToPixels(twips.top, d);
-  return {left, top, left + layout::TwipsToPixels(twips.width, d),
-          top + layout::TwipsToPixels(twips.height, d)};
-}
-
-SIZE WindowSize(UINT dpi) {
-  const int d = static_cast<int>(dpi);
-  RECT rect{0, 0, layout::TwipsToPixels(layout::kClientWidthTwips, d),
-            layout::TwipsToPixels(layout::kClientHeightTwips, d)};
-  AdjustWindowRectExForDpi(&rect, frmMain::kStyle, FALSE, 0, dpi);
-  return {rect.right - rect.left, rect.bottom - rect.top};
-}
-
 }  // namespace
 
 bool SystemHighContrast() {
@@ -49,18 +32,9 @@ bool SystemHighContrast() {
          (high_contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
 }
 
-UniqueFont CreateLayoutFont(const layout::Font& font, UINT dpi) {
-  const int height =
-      -MulDiv(static_cast<int>(std::lround(font.points * 100)), static_cast<int>(dpi), 72 * 100);
-  const std::wstring face = WideFromUtf8(font.face);
-  return UniqueFont(CreateFontW(height, 0, 0, 0, font.weight, FALSE, FALSE, FALSE,
-                                static_cast<BYTE>(font.charset), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                                DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face.c_str()));
-}
-
 bool frmMain::Create(HINSTANCE instance) {
   RegisterWindowClasses(instance, kClassName, &frmMain::WindowProc);
-  const SIZE size = WindowSize(GetDpiForSystem());
+  const SIZE size = FrameSize(kStyle, GetDpiForSystem());
   const std::wstring title = WideFromUtf8(layout::kApplicationTitle);
   return CreateWindowExW(0, kClassName, title.c_str(), kStyle, CW_USEDEFAULT, CW_USEDEFAULT, size.cx, size.cy,
                          nullptr, nullptr, instance, this) != nullptr;
@@ -191,11 +165,11 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       presenter_.WindowMoved();
       break;
     case WM_GETDPISCALEDSIZE: {  // the exact client area at the new DPI, not a scaled frame
-      *reinterpret_cast<SIZE*>(lparam) = WindowSize(static_cast<UINT>(wparam));
+      *reinterpret_cast<SIZE*>(lparam) = FrameSize(kStyle, static_cast<UINT>(wparam));
       return TRUE;
     }
     case WM_DPICHANGED: {
-      ScaleTo(HIWORD(wparam));
+      dpi_layout_.ScaleTo(layout::kControls, controls_, HIWORD(wparam));
       const auto* suggested = reinterpret_cast<const RECT*>(lparam);
       SetWindowPos(Window(), nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
                    suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -205,9 +179,8 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       OnDestroy();
       PostQuitMessage(0);
       return 0;
-    case WM_NCDESTROY:  // the controls are gone: nothing uses the fonts any more
-      label_font_.reset();
-      box_font_.reset();
+    case WM_NCDESTROY:  // the controls are gone: nothing uses the fonts and brushes any more
+      dpi_layout_.Release();
       brushes_.clear();
       edge_brush_.reset();
       break;
@@ -229,8 +202,8 @@ bool frmMain::OnCreate() {
   subnet_box_.Create(Window(), txtSubnet, presenter_);
 
   const UINT dpi = GetDpiForWindow(Window());
-  ScaleTo(dpi);
-  const SIZE size = WindowSize(dpi);
+  dpi_layout_.ScaleTo(layout::kControls, controls_, dpi);
+  const SIZE size = FrameSize(kStyle, dpi);
   SetWindowPos(Window(), nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   NameControlsForAccessibility();
   HookControls();
@@ -344,47 +317,6 @@ void frmMain::OnSchemeChange() {
   for (HWND control : controls_) SendMessageW(control, WM_SYSCOLORCHANGE, 0, 0);
   subnet_box_.OnSchemeChange();
   RedrawWindow(Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
-}
-
-void frmMain::ScaleTo(UINT dpi) {
-  dpi_ = dpi;
-  UniqueFont label_font = CreateLayoutFont(layout::kLabelFont, dpi);
-  UniqueFont box_font = CreateLayoutFont(layout::kBoxFont, dpi);
-  for (const layout::Control& control : layout::kControls) {
-    HWND child = ControlWindow(control.id);
-    const RECT rect = PixelRect(control.rect, dpi);
-    SetWindowPos(child, nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
-    HFONT font = control.font == &layout::kBoxFont ? box_font.get() : label_font.get();
-    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
-  }
-  // The controls hold the new fonts now; the old ones can go.
-  label_font_ = std::move(label_font);
-  box_font_ = std::move(box_font);
-  ClipLabels(dpi);
-}
-
-// A label lies above the boxes, which come after it in reading order, but
-// where a box reaches into it (txtFromFirstOctet into Label1) the box must
-// show: the label's window leaves that part out.
-void frmMain::ClipLabels(UINT dpi) const {
-  for (const layout::Control& label : layout::kControls) {
-    if (label.kind != ControlKind::Label) continue;
-    const RECT own = PixelRect(label.rect, dpi);
-    HRGN region = nullptr;
-    for (const layout::Control& other : layout::kControls) {
-      RECT overlap{};
-      const RECT rect = PixelRect(other.rect, dpi);
-      if (other.kind == ControlKind::Label || !IntersectRect(&overlap, &own, &rect)) continue;
-      if (region == nullptr) region = CreateRectRgn(0, 0, own.right - own.left, own.bottom - own.top);
-      HRGN cut = CreateRectRgn(rect.left - own.left, rect.top - own.top, rect.right - own.left,
-                               rect.bottom - own.top);
-      CombineRgn(region, region, cut, RGN_DIFF);
-      DeleteObject(cut);
-    }
-    // The window owns the region from here; none gives the label its whole rectangle back.
-    SetWindowRgn(ControlWindow(label.id), region, TRUE);
-  }
 }
 
 // Win32 has no way to make "From:" and "To:" label a group of four boxes

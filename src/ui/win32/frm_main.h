@@ -23,11 +23,9 @@
 //   close     -> WM_DESTROY posts the quit message; fonts and brushes go at WM_NCDESTROY
 
 #include <array>
-#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -39,19 +37,12 @@
 #include "ui/win32/announcement.h"
 #include "ui/win32/base_window.h"
 #include "ui/win32/child_controls.h"
+#include "ui/win32/dpi_layout.h"
+#include "ui/win32/gdi_objects.h"
 #include "ui/win32/octet_boxes.h"
 #include "ui/win32/subnet_box.h"
 
 namespace morvana {
-
-struct GdiObjectDeleter {
-  void operator()(HGDIOBJ object) const { DeleteObject(object); }
-};
-using UniqueFont = std::unique_ptr<std::remove_pointer_t<HFONT>, GdiObjectDeleter>;
-using UniqueBrush = std::unique_ptr<std::remove_pointer_t<HBRUSH>, GdiObjectDeleter>;
-
-// 8.25 pt is 11 pixels at 96 DPI.
-[[nodiscard]] UniqueFont CreateLayoutFont(const layout::Font& font, UINT dpi);
 
 // Whether the user has High Contrast on. A seam: tests stand in for the
 // system, which cannot be switched into High Contrast under Wine.
@@ -82,7 +73,7 @@ class frmMain final : public BaseWindow<frmMain>, public PresentedWindow {
   [[nodiscard]] HWND ControlWindow(layout::ControlId id) const;
   // The child window id of a control, as WM_COMMAND and GetDlgItem know it.
   [[nodiscard]] static int ChildId(layout::ControlId id) { return kFirstChildId + static_cast<int>(id); }
-  [[nodiscard]] UINT Dpi() const { return dpi_; }
+  [[nodiscard]] UINT Dpi() const { return dpi_layout_.Dpi(); }
 
   [[nodiscard]] std::string ReadOctetBox(AddressSide side, OctetPosition position) const override;
   void SetSubnetText(std::string_view text) override;
@@ -112,8 +103,6 @@ class frmMain final : public BaseWindow<frmMain>, public PresentedWindow {
   void HookControls();
   static LRESULT CALLBACK ControlProc(HWND control, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR kind,
                                       DWORD_PTR self);
-  void ScaleTo(UINT dpi);
-  void ClipLabels(UINT dpi) const;
   void NameControlsForAccessibility();
 
   // The control `child` is, or nothing for any other window.
@@ -121,9 +110,7 @@ class frmMain final : public BaseWindow<frmMain>, public PresentedWindow {
   [[nodiscard]] const HWND& Named(layout::ControlId id) const { return controls_.at(layout::RowOf(id)); }
 
   MainWindowPresenter presenter_{*this};  // declared first: the boxes' handlers use it
-  UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
-  UniqueFont label_font_;
-  UniqueFont box_font_;
+  DpiLayout dpi_layout_;
   HighContrastQuery high_contrast_;
   Announcer announce_;
   std::array<ColourPair, layout::kControlCount> colours_{};      // by table row
