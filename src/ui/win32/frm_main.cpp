@@ -9,28 +9,9 @@
 #include "ui/win32/window_class.h"
 
 namespace morvana {
-namespace {
 
 using layout::ControlId;
 using layout::ControlKind;
-
-COLORREF ColourRef(layout::Colour colour) {
-  return RGB(colour.red, colour.green, colour.blue);
-}
-
-layout::Colour SystemColour(int index) {
-  const COLORREF colour = GetSysColor(index);
-  return {GetRValue(colour), GetGValue(colour), GetBValue(colour)};
-}
-
-}  // namespace
-
-bool SystemHighContrast() {
-  HIGHCONTRASTW high_contrast{};
-  high_contrast.cbSize = sizeof high_contrast;
-  return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof high_contrast, &high_contrast, 0) &&
-         (high_contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
-}
 
 bool frmMain::Create(HINSTANCE instance) {
   RegisterWindowClasses(instance, kClassName, &frmMain::WindowProc);
@@ -181,8 +162,7 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       return 0;
     case WM_NCDESTROY:  // the controls are gone: nothing uses the fonts and brushes any more
       dpi_layout_.Release();
-      brushes_.clear();
-      edge_brush_.reset();
+      looks_.Release();
       break;
     default:
       break;
@@ -191,7 +171,7 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
 }
 
 bool frmMain::OnCreate() {
-  DecideColours();
+  looks_.Decide(layout::kControls);
   for (const ControlId id : layout::kReadingOrder) {
     HWND& control = controls_.at(layout::RowOf(id));
     control = CreateControl(Window(), layout::ControlFor(id), ChildId(id));
@@ -227,40 +207,16 @@ void frmMain::OnDestroy() {
 LRESULT frmMain::OnControlColour(UINT message, WPARAM wparam, LPARAM lparam) {
   // The default handling sets the text colour of the control's kind.
   const LRESULT standard = DefWindowProcW(Window(), message, wparam, lparam);
-  const auto id = ControlOf(reinterpret_cast<HWND>(lparam));
-  if (!id) return standard;
-  const ColourPair& colours = colours_.at(layout::RowOf(*id));
-  auto* dc = reinterpret_cast<HDC>(wparam);
-  // The push button draws its face and caption in the system's button
-  // colours, readable under every scheme; only its surround is ours.
-  if (layout::ControlFor(*id).kind != ControlKind::Button) SetTextColor(dc, ColourRef(colours.text));
-  SetBkColor(dc, ColourRef(colours.back));
-  return reinterpret_cast<LRESULT>(BrushFor(colours.back));
-}
-
-// An edit box draws its one-pixel edge in the scheme's frame colour.
-void frmMain::DecideColours() {
-  const ColourScheme scheme{SystemColour(COLOR_WINDOW),      SystemColour(COLOR_WINDOWTEXT),
-                            SystemColour(COLOR_BTNTEXT),     SystemColour(COLOR_HIGHLIGHT),
-                            SystemColour(COLOR_WINDOWFRAME), high_contrast_()};
-  brushes_.clear();
-  std::optional<layout::Colour> edge;
-  for (const layout::Control& control : layout::kControls) {
-    const ControlLook look = LookOf(control, scheme);
-    colours_.at(layout::RowOf(control.id)) = look.colours;
-    if (BrushFor(look.colours.back) == nullptr) {
-      brushes_.emplace_back(look.colours.back, UniqueBrush(CreateSolidBrush(ColourRef(look.colours.back))));
-    }
-    if (look.edge) edge = look.edge;  // the same for every box
-  }
-  edge_brush_.reset(edge ? CreateSolidBrush(ColourRef(*edge)) : nullptr);
+  const auto control = ControlOf(reinterpret_cast<HWND>(lparam));
+  if (!control) return standard;
+  return reinterpret_cast<LRESULT>(looks_.Paint(layout::ControlFor(*control), reinterpret_cast<HDC>(wparam)));
 }
 
 // Subclasses the boxes and the button while there is anything to add to
 // them (below), and only then: under Wine a subclass costs each message of
 // the control a few server calls.
 void frmMain::HookControls() {
-  const bool wanted = edge_brush_ != nullptr || accessible_names_.Answering();
+  const bool wanted = looks_.DrawsEdges() || accessible_names_.Answering();
   if (wanted == hooked_) return;
   hooked_ = wanted;
   for (const layout::Control& control : layout::kControls) {
@@ -274,12 +230,9 @@ void frmMain::HookControls() {
   }
 }
 
-// What frmMain adds to each box and the button:
-// - the accessible object, where the annotation service failed;
-// - an edge that stands out. An edit box draws its one-pixel edge in the
-//   scheme's frame colour, inside its client area (it takes WS_BORDER off
-//   itself). Where that colour does not stand out from the window (Wine's
-//   default grey does not), the edge is drawn over, after each paint.
+// What frmMain adds to each box and the button: the accessible object, where
+// the annotation service failed, and an edge that stands out, drawn over each
+// box after its own paint.
 LRESULT CALLBACK frmMain::ControlProc(HWND control, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR kind,
                                       DWORD_PTR self) {
   auto& window = *reinterpret_cast<frmMain*>(self);
@@ -288,31 +241,16 @@ LRESULT CALLBACK frmMain::ControlProc(HWND control, UINT message, WPARAM wparam,
     if (const auto answer = window.accessible_names_.AnswerGetObject(control, wparam, lparam)) return *answer;
   }
   const LRESULT result = DefSubclassProc(control, message, wparam, lparam);
-  HBRUSH edge = window.edge_brush_.get();
   const bool painted = message == WM_PAINT || message == WM_NCPAINT;
-  if (painted && edge != nullptr && kind == static_cast<UINT_PTR>(ControlKind::TextBox)) {
-    RECT rect{};
-    GetWindowRect(control, &rect);
-    OffsetRect(&rect, -rect.left, -rect.top);
-    HDC dc = GetWindowDC(control);
-    FrameRect(dc, &rect, edge);
-    ReleaseDC(control, dc);
-  }
+  if (painted && kind == static_cast<UINT_PTR>(ControlKind::TextBox)) window.looks_.DrawEdge(control);
   return result;
-}
-
-HBRUSH frmMain::BrushFor(layout::Colour colour) const {
-  for (const auto& [back, brush] : brushes_) {
-    if (back == colour) return brush.get();
-  }
-  return nullptr;
 }
 
 // A new scheme, or High Contrast switched: the controls cache nothing of our
 // colours, so deciding again and repainting is enough. The common controls
 // keep system colours of their own and hear of the change from us.
 void frmMain::OnSchemeChange() {
-  DecideColours();
+  looks_.Decide(layout::kControls);
   HookControls();
   for (HWND control : controls_) SendMessageW(control, WM_SYSCOLORCHANGE, 0, 0);
   subnet_box_.OnSchemeChange();

@@ -22,14 +22,10 @@
 //   WM_DPICHANGED -> fonts, rectangles and the labels' clipping again from twips at the new DPI
 //   close     -> WM_DESTROY posts the quit message; fonts and brushes go at WM_NCDESTROY
 
-#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <utility>
-#include <vector>
 
-#include "ui/control_colours.h"
 #include "ui/layout.h"
 #include "ui/main_window_presenter.h"
 #include "ui/presented_window.h"
@@ -37,17 +33,12 @@
 #include "ui/win32/announcement.h"
 #include "ui/win32/base_window.h"
 #include "ui/win32/child_controls.h"
+#include "ui/win32/control_looks.h"
 #include "ui/win32/dpi_layout.h"
-#include "ui/win32/gdi_objects.h"
 #include "ui/win32/octet_boxes.h"
 #include "ui/win32/subnet_box.h"
 
 namespace morvana {
-
-// Whether the user has High Contrast on. A seam: tests stand in for the
-// system, which cannot be switched into High Contrast under Wine.
-using HighContrastQuery = bool (*)();
-[[nodiscard]] bool SystemHighContrast();
 
 class frmMain final : public BaseWindow<frmMain>, public PresentedWindow {
  public:
@@ -57,7 +48,7 @@ class frmMain final : public BaseWindow<frmMain>, public PresentedWindow {
 
   explicit frmMain(HighContrastQuery high_contrast = &SystemHighContrast,
                    Announcer announce = &AnnounceThroughUiAutomation)
-      : high_contrast_(high_contrast), announce_(announce) {}
+      : announce_(announce), looks_(high_contrast) {}
   // Destroys the window while the members its last messages use still live.
   ~frmMain() override;
   frmMain(const frmMain&) = delete;
@@ -96,10 +87,7 @@ class frmMain final : public BaseWindow<frmMain>, public PresentedWindow {
   void OnActivate(WPARAM wparam);
   void OnDestroy();
   LRESULT OnControlColour(UINT message, WPARAM wparam, LPARAM lparam);
-  // The colours each control draws with under the scheme as it is now.
-  void DecideColours();
   void OnSchemeChange();
-  [[nodiscard]] HBRUSH BrushFor(layout::Colour colour) const;
   void HookControls();
   static LRESULT CALLBACK ControlProc(HWND control, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR kind,
                                       DWORD_PTR self);
@@ -110,14 +98,11 @@ class frmMain final : public BaseWindow<frmMain>, public PresentedWindow {
   [[nodiscard]] const HWND& Named(layout::ControlId id) const { return controls_.at(layout::RowOf(id)); }
 
   MainWindowPresenter presenter_{*this};  // declared first: the boxes' handlers use it
-  DpiLayout dpi_layout_;
-  HighContrastQuery high_contrast_;
   Announcer announce_;
-  std::array<ColourPair, layout::kControlCount> colours_{};      // by table row
-  std::vector<std::pair<layout::Colour, UniqueBrush>> brushes_;  // one per back colour in use
-  UniqueBrush edge_brush_;  // the boxes' edges, where the scheme's frame colour does not stand out
-  bool hooked_ = false;     // ControlProc subclasses the boxes and the button
-  HWND focus_ = nullptr;    // the control that had the focus when the window was last active
+  ControlLooks looks_;
+  DpiLayout dpi_layout_;
+  bool hooked_ = false;   // ControlProc subclasses the boxes and the button
+  HWND focus_ = nullptr;  // the control that had the focus when the window was last active
 
   AccessibleNames accessible_names_;  // and txtSubnet's description
   OctetBoxes octet_boxes_{presenter_};
