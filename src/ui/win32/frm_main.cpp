@@ -5,6 +5,7 @@
 
 #include <cstddef>
 
+#include "ui/win32/default_button.h"
 #include "ui/win32/wide_text.h"
 #include "ui/win32/window_class.h"
 
@@ -28,7 +29,7 @@ frmMain::~frmMain() {
 void frmMain::Show(int show_command) {
   ShowWindow(Window(), show_command);
   UpdateWindow(Window());
-  SetFocus(focus_);
+  focus_.Restore();
 }
 
 HWND frmMain::ControlWindow(ControlId id) const {
@@ -115,14 +116,10 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
           presenter_.SubnetFocusChanged(HIWORD(wparam) == EN_SETFOCUS);
         }
       }
-      // Some dialog managers (Wine's) take the default look off the button
-      // when Tab moves on to a box; restore it once they are done.
-      if (HIWORD(wparam) == EN_SETFOCUS) PostMessageW(Window(), kKeepDefaultButton, 0, 0);
+      if (HIWORD(wparam) == EN_SETFOCUS) KeepDefaultButtonLater(Window());
       break;
     case kKeepDefaultButton:
-      if ((GetWindowLongPtrW(cmdCalculateSubnet, GWL_STYLE) & BS_TYPEMASK) != BS_DEFPUSHBUTTON) {
-        SendMessageW(cmdCalculateSubnet, BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
-      }
+      KeepDefaultButton(cmdCalculateSubnet);
       return 0;
     case DM_GETDEFID:  // IsDialogMessage asks this when Enter is pressed in a box
       return MAKELRESULT(ChildId(ControlId::cmdCalculateSubnet), DC_HASDEFID);
@@ -137,10 +134,10 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       if (wparam == SPI_SETHIGHCONTRAST) OnSchemeChange();
       break;
     case WM_ACTIVATE:
-      OnActivate(wparam);
+      focus_.OnActivate(Window(), wparam);
       return 0;
     case WM_SETFOCUS:
-      if (focus_ != nullptr) SetFocus(focus_);
+      focus_.Restore();
       return 0;
     case WM_MOVE:
       presenter_.WindowMoved();
@@ -178,7 +175,7 @@ bool frmMain::OnCreate() {
     if (control == nullptr) return false;
     if (const auto box = layout::OctetBoxOf(id)) octet_boxes_.Add(control, *box);
   }
-  focus_ = txtFromFirstOctet;
+  focus_.Start(txtFromFirstOctet);
   subnet_box_.Create(Window(), txtSubnet, presenter_);
 
   const UINT dpi = GetDpiForWindow(Window());
@@ -188,15 +185,6 @@ bool frmMain::OnCreate() {
   NameControlsForAccessibility();
   HookControls();
   return true;
-}
-
-void frmMain::OnActivate(WPARAM wparam) {
-  if (LOWORD(wparam) == WA_INACTIVE) {
-    HWND const focus = GetFocus();
-    if (focus != nullptr && IsChild(Window(), focus)) focus_ = focus;
-  } else if (HIWORD(wparam) == 0 && focus_ != nullptr) {  // not while minimised
-    SetFocus(focus_);
-  }
 }
 
 void frmMain::OnDestroy() {

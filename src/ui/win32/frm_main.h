@@ -2,10 +2,15 @@
 
 // frmMain, the Windows window. It realises the layout table with plain Win32
 // controls, one named member each, turns their messages into calls on the
-// presenter, and carries out what the presenter tells it (PresentedWindow):
+// presenter, and carries out what the presenter tells it (PresentedWindow).
+// Each of its parts does one job: ControlLooks the colours and edges,
+// DpiLayout the rectangles, fonts and labels' clipping at a DPI, FocusMemory
+// the focus while the window is inactive; child_controls.h, window_class.h
+// and default_button.h make the controls, register the classes and keep
+// cmdCalculateSubnet the default button where Wine's dialog manager does not.
 //
-//   Create    -> WM_CREATE: brushes, fonts, controls in reading order (which keeps the tab order),
-//                sizes at the window's DPI, OctetBoxes and SubnetBox take over their boxes,
+//   Create    -> WM_CREATE: ControlLooks' brushes, controls in reading order (which keeps the tab order),
+//                DpiLayout at the window's DPI, OctetBoxes and SubnetBox take over their boxes,
 //                AccessibleNames names the boxes and the button
 //   loop      -> ProcessMessage: IsDialogMessage gives Tab, Shift+Tab and Enter
 //   BN_CLICKED or Enter -> CalculatePressed -> ReadOctetBox, SetSubnetText, ShowMessage,
@@ -35,6 +40,7 @@
 #include "ui/win32/child_controls.h"
 #include "ui/win32/control_looks.h"
 #include "ui/win32/dpi_layout.h"
+#include "ui/win32/focus_memory.h"
 #include "ui/win32/octet_boxes.h"
 #include "ui/win32/subnet_box.h"
 
@@ -80,11 +86,9 @@ class frmMain final : public BaseWindow<frmMain>, public PresentedWindow {
  private:
   friend class BaseWindow<frmMain>;
   static constexpr int kFirstChildId = 100;  // Label4's; each row's is one more
-  static constexpr UINT kKeepDefaultButton = WM_APP + 1;
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
 
   bool OnCreate();
-  void OnActivate(WPARAM wparam);
   void OnDestroy();
   LRESULT OnControlColour(UINT message, WPARAM wparam, LPARAM lparam);
   void OnSchemeChange();
@@ -101,8 +105,8 @@ class frmMain final : public BaseWindow<frmMain>, public PresentedWindow {
   Announcer announce_;
   ControlLooks looks_;
   DpiLayout dpi_layout_;
-  bool hooked_ = false;   // ControlProc subclasses the boxes and the button
-  HWND focus_ = nullptr;  // the control that had the focus when the window was last active
+  FocusMemory focus_;
+  bool hooked_ = false;  // ControlProc subclasses the boxes and the button
 
   AccessibleNames accessible_names_;  // and txtSubnet's description
   OctetBoxes octet_boxes_{presenter_};
