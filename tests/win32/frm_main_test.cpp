@@ -5,6 +5,7 @@
 
 #include <array>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -179,6 +180,32 @@ TEST_F(frm_main, labels_paint_white_and_boxes_light_grey) {
     EXPECT_EQ(paint.brush, c.expected) << c.name << ": background brush";
     EXPECT_EQ(paint.text_background, c.expected) << c.name << ": behind the text";
   }
+}
+
+// Another window may carry the child id of one of frmMain's controls: it is
+// neither painted nor focused as that control.
+TEST_F(frm_main, a_window_with_a_controls_child_id_is_not_taken_for_that_control) {
+  const int id = frmMain::ChildId(ControlId::txtSubnet);
+  HWND other = CreateWindowExW(0, L"Static", L"", WS_POPUP | WS_VISIBLE, 0, 0, 40, 20, nullptr, nullptr,
+                               nullptr, nullptr);
+  struct Case {
+    const char* name;
+    HWND parent;
+  };
+  const Case cases[] = {{"a box of another window", other},
+                        {"a box of frmMain that it did not make", Window()}};
+  for (const Case& c : cases) {
+    HWND stranger = CreateWindowExW(0, L"Edit", L"", WS_CHILD | WS_VISIBLE, 0, 0, 20, 10, c.parent,
+                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
+    ASSERT_EQ(GetDlgCtrlID(stranger), id) << c.name;
+    SetFocus(stranger);
+    ASSERT_EQ(GetFocus(), stranger) << c.name;
+    EXPECT_EQ(frm_->FocusedControl(), std::nullopt) << c.name;
+    EXPECT_EQ(PaintOf(Window(), stranger, WM_CTLCOLOREDIT).brush, GetSysColor(COLOR_WINDOW))
+        << c.name << ": the standard paint, not txtSubnet's grey";
+    DestroyWindow(stranger);
+  }
+  DestroyWindow(other);
 }
 
 TEST_F(frm_main, a_scheme_change_while_open_keeps_labels_and_boxes_readable) {

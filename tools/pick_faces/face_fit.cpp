@@ -8,7 +8,7 @@
 #include <type_traits>
 
 #include "ui/look_alike_faces.h"
-#include "ui/win32/frm_main.h"
+#include "ui/win32/dpi_layout.h"
 
 namespace morvana {
 namespace {

@@ -3,118 +3,20 @@
 #include <commctrl.h>
 #include <oleacc.h>
 
-#include <cmath>
+#include <cstddef>
 
-#include "ui/win32/resource_ids.h"
+#include "ui/win32/default_button.h"
 #include "ui/win32/wide_text.h"
+#include "ui/win32/window_class.h"
 
 namespace morvana {
-namespace {
 
 using layout::ControlId;
 using layout::ControlKind;
 
-COLORREF ColourRef(layout::Colour colour) {
-  return RGB(colour.red, colour.green, colour.blue);
-}
-
-layout::Colour SystemColour(int index) {
-  const COLORREF colour = GetSysColor(index);
-  return {GetRValue(colour), GetGValue(colour), GetBValue(colour)};
-}
-
-RECT PixelRect(const layout::TwipsRect& twips, UINT dpi) {
-  const int d = static_cast<int>(dpi);
-  const int left = layout::TwipsToPixels(twips.left, d);
-  const int top = layout::TwipsToPixels(twips.top, d);
-  return {left, top, left + layout::TwipsToPixels(twips.width, d),
-          top + layout::TwipsToPixels(twips.height, d)};
-}
-
-SIZE WindowSize(UINT dpi) {
-  const int d = static_cast<int>(dpi);
-  RECT rect{0, 0, layout::TwipsToPixels(layout::kClientWidthTwips, d),
-            layout::TwipsToPixels(layout::kClientHeightTwips, d)};
-  AdjustWindowRectExForDpi(&rect, frmMain::kStyle, FALSE, 0, dpi);
-  return {rect.right - rect.left, rect.bottom - rect.top};
-}
-
-const wchar_t* ClassFor(ControlKind kind) {
-  switch (kind) {
-    case ControlKind::Label:
-      return WC_STATICW;
-    case ControlKind::TextBox:
-      return WC_EDITW;
-    case ControlKind::Button:
-      return WC_BUTTONW;
-  }
-  return WC_STATICW;
-}
-
-// Controls are created in reading order, the order screen readers walk them
-// in, and the first created lies on top. Clipping to siblings keeps each from
-// painting over those above it.
-DWORD StyleFor(const layout::Control& control) {
-  const DWORD common = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
-  const bool centred = control.align == layout::TextAlign::Centre;
-  switch (control.kind) {
-    case ControlKind::Label:  // wraps at word boundaries; "&" is no access key
-      return common | SS_NOPREFIX | (centred ? SS_CENTER : SS_LEFT);
-    case ControlKind::TextBox:  // a thin frame leaves room for one line in 15 pixels
-      return common | WS_TABSTOP | WS_BORDER | ES_AUTOHSCROLL | (centred ? ES_CENTER : ES_LEFT);
-    case ControlKind::Button:  // the bold caption wraps at the blank onto two lines
-      return common | WS_TABSTOP | BS_DEFPUSHBUTTON | BS_MULTILINE | BS_CENTER | BS_VCENTER;
-  }
-  return common;
-}
-
-void RegisterWindowClass(HINSTANCE instance) {
-  WNDCLASSEXW existing{};
-  existing.cbSize = sizeof existing;
-  if (GetClassInfoExW(instance, frmMain::kClassName, &existing)) return;
-
-  const auto load_icon = [instance](int size_metric) {
-    const int size = GetSystemMetrics(size_metric);
-    return static_cast<HICON>(
-        LoadImageW(instance, MAKEINTRESOURCEW(resources::kIconGroupId), IMAGE_ICON, size, size, LR_SHARED));
-  };
-  WNDCLASSEXW window_class{};
-  window_class.cbSize = sizeof window_class;
-  window_class.lpfnWndProc = &frmMain::WindowProc;
-  window_class.hInstance = instance;
-  window_class.hIcon = load_icon(SM_CXICON);
-  window_class.hIconSm = load_icon(SM_CXSMICON);
-  window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  // The colour scheme's window colour, looked up whenever the window is painted.
-  window_class.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_WINDOW + 1));
-  window_class.lpszClassName = frmMain::kClassName;
-  RegisterClassExW(&window_class);
-}
-
-}  // namespace
-
-bool SystemHighContrast() {
-  HIGHCONTRASTW high_contrast{};
-  high_contrast.cbSize = sizeof high_contrast;
-  return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof high_contrast, &high_contrast, 0) &&
-         (high_contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
-}
-
-UniqueFont CreateLayoutFont(const layout::Font& font, UINT dpi) {
-  const int height =
-      -MulDiv(static_cast<int>(std::lround(font.points * 100)), static_cast<int>(dpi), 72 * 100);
-  const std::wstring face = WideFromUtf8(font.face);
-  return UniqueFont(CreateFontW(height, 0, 0, 0, font.weight, FALSE, FALSE, FALSE,
-                                static_cast<BYTE>(font.charset), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                                DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face.c_str()));
-}
-
 bool frmMain::Create(HINSTANCE instance) {
-  const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES | ICC_TAB_CLASSES};
-  InitCommonControlsEx(&controls);
-  RegisterWindowClass(instance);
-
-  const SIZE size = WindowSize(GetDpiForSystem());
+  RegisterWindowClasses(instance, kClassName, &frmMain::WindowProc);
+  const SIZE size = FrameSize(kStyle, GetDpiForSystem());
   const std::wstring title = WideFromUtf8(layout::kApplicationTitle);
   return CreateWindowExW(0, kClassName, title.c_str(), kStyle, CW_USEDEFAULT, CW_USEDEFAULT, size.cx, size.cy,
                          nullptr, nullptr, instance, this) != nullptr;
@@ -127,52 +29,22 @@ frmMain::~frmMain() {
 void frmMain::Show(int show_command) {
   ShowWindow(Window(), show_command);
   UpdateWindow(Window());
-  SetFocus(focus_);
+  focus_.Restore();
 }
 
 HWND frmMain::ControlWindow(ControlId id) const {
-  return const_cast<frmMain*>(this)->Member(id);
+  return Named(id);
 }
 
-HWND& frmMain::Member(ControlId id) {
-  switch (id) {
-    case ControlId::Label4:
-      return Label4;
-    case ControlId::Label3:
-      return Label3;
-    case ControlId::Label1:
-      return Label1;
-    case ControlId::txtFromFirstOctet:
-      return txtFromFirstOctet;
-    case ControlId::txtFromSecondOctet:
-      return txtFromSecondOctet;
-    case ControlId::txtFromThirdOctet:
-      return txtFromThirdOctet;
-    case ControlId::txtFromFourthOctet:
-      return txtFromFourthOctet;
-    case ControlId::cmdCalculateSubnet:
-      return cmdCalculateSubnet;
-    case ControlId::Label2:
-      return Label2;
-    case ControlId::txtToFirstOctet:
-      return txtToFirstOctet;
-    case ControlId::txtToSecondOctet:
-      return txtToSecondOctet;
-    case ControlId::txtToThirdOctet:
-      return txtToThirdOctet;
-    case ControlId::txtToFourthOctet:
-      return txtToFourthOctet;
-    case ControlId::txtSubnet:
-      return txtSubnet;
+// A window of another parent, or one frmMain did not make, may carry the id
+// of one of its controls: only the control itself counts.
+std::optional<ControlId> frmMain::ControlOf(HWND child) const {
+  if (child == nullptr) return std::nullopt;
+  const int row = GetDlgCtrlID(child) - kFirstChildId;
+  if (row < 0 || row >= layout::kControlCount || controls_.at(static_cast<std::size_t>(row)) != child) {
+    return std::nullopt;
   }
-  return txtSubnet;
-}
-
-const layout::Control* frmMain::ControlOf(HWND child) const {
-  for (const layout::Control& control : layout::kControls) {
-    if (ControlWindow(control.id) == child) return &control;
-  }
-  return nullptr;
+  return static_cast<ControlId>(row);
 }
 
 std::string frmMain::ReadOctetBox(AddressSide side, OctetPosition position) const {
@@ -222,8 +94,7 @@ void frmMain::Announce(std::string_view text) {
 }
 
 std::optional<layout::ControlId> frmMain::FocusedControl() const {
-  const layout::Control* control = ControlOf(GetFocus());
-  return control != nullptr ? std::optional(control->id) : std::nullopt;
+  return ControlOf(GetFocus());
 }
 
 void frmMain::FocusControl(layout::ControlId control) {
@@ -245,14 +116,10 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
           presenter_.SubnetFocusChanged(HIWORD(wparam) == EN_SETFOCUS);
         }
       }
-      // Some dialog managers (Wine's) take the default look off the button
-      // when Tab moves on to a box; restore it once they are done.
-      if (HIWORD(wparam) == EN_SETFOCUS) PostMessageW(Window(), kKeepDefaultButton, 0, 0);
+      if (HIWORD(wparam) == EN_SETFOCUS) KeepDefaultButtonLater(Window());
       break;
     case kKeepDefaultButton:
-      if ((GetWindowLongPtrW(cmdCalculateSubnet, GWL_STYLE) & BS_TYPEMASK) != BS_DEFPUSHBUTTON) {
-        SendMessageW(cmdCalculateSubnet, BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
-      }
+      KeepDefaultButton(cmdCalculateSubnet);
       return 0;
     case DM_GETDEFID:  // IsDialogMessage asks this when Enter is pressed in a box
       return MAKELRESULT(ChildId(ControlId::cmdCalculateSubnet), DC_HASDEFID);
@@ -267,20 +134,20 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       if (wparam == SPI_SETHIGHCONTRAST) OnSchemeChange();
       break;
     case WM_ACTIVATE:
-      OnActivate(wparam);
+      focus_.OnActivate(Window(), wparam);
       return 0;
     case WM_SETFOCUS:
-      if (focus_ != nullptr) SetFocus(focus_);
+      focus_.Restore();
       return 0;
     case WM_MOVE:
       presenter_.WindowMoved();
       break;
     case WM_GETDPISCALEDSIZE: {  // the exact client area at the new DPI, not a scaled frame
-      *reinterpret_cast<SIZE*>(lparam) = WindowSize(static_cast<UINT>(wparam));
+      *reinterpret_cast<SIZE*>(lparam) = FrameSize(kStyle, static_cast<UINT>(wparam));
       return TRUE;
     }
     case WM_DPICHANGED: {
-      ScaleTo(HIWORD(wparam));
+      dpi_layout_.ScaleTo(layout::kControls, controls_, HIWORD(wparam));
       const auto* suggested = reinterpret_cast<const RECT*>(lparam);
       SetWindowPos(Window(), nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
                    suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -290,11 +157,9 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
       OnDestroy();
       PostQuitMessage(0);
       return 0;
-    case WM_NCDESTROY:  // the controls are gone: nothing uses the fonts any more
-      label_font_.reset();
-      box_font_.reset();
-      brushes_.clear();
-      edge_brush_.reset();
+    case WM_NCDESTROY:  // the controls are gone: nothing uses the fonts and brushes any more
+      dpi_layout_.Release();
+      looks_.Release();
       break;
     default:
       break;
@@ -303,38 +168,23 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
 }
 
 bool frmMain::OnCreate() {
-  DecideColours();
-  const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(Window(), GWLP_HINSTANCE));
+  looks_.Decide(layout::kControls);
   for (const ControlId id : layout::kReadingOrder) {
-    const layout::Control& control = layout::ControlFor(id);
-    const std::wstring caption = WideFromUtf8(control.caption);
-    HWND& member = Member(id);
-    member =
-        CreateWindowExW(0, ClassFor(control.kind), caption.c_str(), StyleFor(control), 0, 0, 0, 0, Window(),
-                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(ChildId(id))), instance, nullptr);
-    if (member == nullptr) return false;
-    if (control.max_length > 0) SendMessageW(member, EM_SETLIMITTEXT, control.max_length, 0);
-    if (const auto box = layout::OctetBoxOf(id)) octet_boxes_.Add(member, *box);
+    HWND& control = controls_.at(layout::RowOf(id));
+    control = CreateControl(Window(), layout::ControlFor(id), ChildId(id));
+    if (control == nullptr) return false;
+    if (const auto box = layout::OctetBoxOf(id)) octet_boxes_.Add(control, *box);
   }
-  focus_ = txtFromFirstOctet;
+  focus_.Start(txtFromFirstOctet);
   subnet_box_.Create(Window(), txtSubnet, presenter_);
 
   const UINT dpi = GetDpiForWindow(Window());
-  ScaleTo(dpi);
-  const SIZE size = WindowSize(dpi);
+  dpi_layout_.ScaleTo(layout::kControls, controls_, dpi);
+  const SIZE size = FrameSize(kStyle, dpi);
   SetWindowPos(Window(), nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   NameControlsForAccessibility();
   HookControls();
   return true;
-}
-
-void frmMain::OnActivate(WPARAM wparam) {
-  if (LOWORD(wparam) == WA_INACTIVE) {
-    HWND const focus = GetFocus();
-    if (focus != nullptr && IsChild(Window(), focus)) focus_ = focus;
-  } else if (HIWORD(wparam) == 0 && focus_ != nullptr) {  // not while minimised
-    SetFocus(focus_);
-  }
 }
 
 void frmMain::OnDestroy() {
@@ -345,40 +195,16 @@ void frmMain::OnDestroy() {
 LRESULT frmMain::OnControlColour(UINT message, WPARAM wparam, LPARAM lparam) {
   // The default handling sets the text colour of the control's kind.
   const LRESULT standard = DefWindowProcW(Window(), message, wparam, lparam);
-  const layout::Control* control = ControlOf(reinterpret_cast<HWND>(lparam));
-  if (control == nullptr) return standard;
-  const ColourPair& colours = colours_.at(layout::RowOf(control->id));
-  auto* dc = reinterpret_cast<HDC>(wparam);
-  // The push button draws its face and caption in the system's button
-  // colours, readable under every scheme; only its surround is ours.
-  if (control->kind != ControlKind::Button) SetTextColor(dc, ColourRef(colours.text));
-  SetBkColor(dc, ColourRef(colours.back));
-  return reinterpret_cast<LRESULT>(BrushFor(colours.back));
-}
-
-// An edit box draws its one-pixel edge in the scheme's frame colour.
-void frmMain::DecideColours() {
-  const ColourScheme scheme{SystemColour(COLOR_WINDOW),      SystemColour(COLOR_WINDOWTEXT),
-                            SystemColour(COLOR_BTNTEXT),     SystemColour(COLOR_HIGHLIGHT),
-                            SystemColour(COLOR_WINDOWFRAME), high_contrast_()};
-  brushes_.clear();
-  std::optional<layout::Colour> edge;
-  for (const layout::Control& control : layout::kControls) {
-    const ControlLook look = LookOf(control, scheme);
-    colours_.at(layout::RowOf(control.id)) = look.colours;
-    if (BrushFor(look.colours.back) == nullptr) {
-      brushes_.emplace_back(look.colours.back, UniqueBrush(CreateSolidBrush(ColourRef(look.colours.back))));
-    }
-    if (look.edge) edge = look.edge;  // the same for every box
-  }
-  edge_brush_.reset(edge ? CreateSolidBrush(ColourRef(*edge)) : nullptr);
+  const auto control = ControlOf(reinterpret_cast<HWND>(lparam));
+  if (!control) return standard;
+  return reinterpret_cast<LRESULT>(looks_.Paint(layout::ControlFor(*control), reinterpret_cast<HDC>(wparam)));
 }
 
 // Subclasses the boxes and the button while there is anything to add to
 // them (below), and only then: under Wine a subclass costs each message of
 // the control a few server calls.
 void frmMain::HookControls() {
-  const bool wanted = edge_brush_ != nullptr || accessible_names_.Answering();
+  const bool wanted = looks_.DrawsEdges() || accessible_names_.Answering();
   if (wanted == hooked_) return;
   hooked_ = wanted;
   for (const layout::Control& control : layout::kControls) {
@@ -392,12 +218,9 @@ void frmMain::HookControls() {
   }
 }
 
-// What frmMain adds to each box and the button:
-// - the accessible object, where the annotation service failed;
-// - an edge that stands out. An edit box draws its one-pixel edge in the
-//   scheme's frame colour, inside its client area (it takes WS_BORDER off
-//   itself). Where that colour does not stand out from the window (Wine's
-//   default grey does not), the edge is drawn over, after each paint.
+// What frmMain adds to each box and the button: the accessible object, where
+// the annotation service failed, and an edge that stands out, drawn over each
+// box after its own paint.
 LRESULT CALLBACK frmMain::ControlProc(HWND control, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR kind,
                                       DWORD_PTR self) {
   auto& window = *reinterpret_cast<frmMain*>(self);
@@ -406,78 +229,20 @@ LRESULT CALLBACK frmMain::ControlProc(HWND control, UINT message, WPARAM wparam,
     if (const auto answer = window.accessible_names_.AnswerGetObject(control, wparam, lparam)) return *answer;
   }
   const LRESULT result = DefSubclassProc(control, message, wparam, lparam);
-  HBRUSH edge = window.edge_brush_.get();
   const bool painted = message == WM_PAINT || message == WM_NCPAINT;
-  if (painted && edge != nullptr && kind == static_cast<UINT_PTR>(ControlKind::TextBox)) {
-    RECT rect{};
-    GetWindowRect(control, &rect);
-    OffsetRect(&rect, -rect.left, -rect.top);
-    HDC dc = GetWindowDC(control);
-    FrameRect(dc, &rect, edge);
-    ReleaseDC(control, dc);
-  }
+  if (painted && kind == static_cast<UINT_PTR>(ControlKind::TextBox)) window.looks_.DrawEdge(control);
   return result;
-}
-
-HBRUSH frmMain::BrushFor(layout::Colour colour) const {
-  for (const auto& [back, brush] : brushes_) {
-    if (back == colour) return brush.get();
-  }
-  return nullptr;
 }
 
 // A new scheme, or High Contrast switched: the controls cache nothing of our
 // colours, so deciding again and repainting is enough. The common controls
 // keep system colours of their own and hear of the change from us.
 void frmMain::OnSchemeChange() {
-  DecideColours();
+  looks_.Decide(layout::kControls);
   HookControls();
-  for (const layout::Control& control : layout::kControls) {
-    SendMessageW(ControlWindow(control.id), WM_SYSCOLORCHANGE, 0, 0);
-  }
+  for (HWND control : controls_) SendMessageW(control, WM_SYSCOLORCHANGE, 0, 0);
   subnet_box_.OnSchemeChange();
   RedrawWindow(Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
-}
-
-void frmMain::ScaleTo(UINT dpi) {
-  dpi_ = dpi;
-  UniqueFont label_font = CreateLayoutFont(layout::kLabelFont, dpi);
-  UniqueFont box_font = CreateLayoutFont(layout::kBoxFont, dpi);
-  for (const layout::Control& control : layout::kControls) {
-    HWND child = ControlWindow(control.id);
-    const RECT rect = PixelRect(control.rect, dpi);
-    SetWindowPos(child, nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
-    HFONT font = control.font == &layout::kBoxFont ? box_font.get() : label_font.get();
-    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
-  }
-  // The controls hold the new fonts now; the old ones can go.
-  label_font_ = std::move(label_font);
-  box_font_ = std::move(box_font);
-  ClipLabels(dpi);
-}
-
-// A label lies above the boxes, which come after it in reading order, but
-// where a box reaches into it (txtFromFirstOctet into Label1) the box must
-// show: the label's window leaves that part out.
-void frmMain::ClipLabels(UINT dpi) const {
-  for (const layout::Control& label : layout::kControls) {
-    if (label.kind != ControlKind::Label) continue;
-    const RECT own = PixelRect(label.rect, dpi);
-    HRGN region = nullptr;
-    for (const layout::Control& other : layout::kControls) {
-      RECT overlap{};
-      const RECT rect = PixelRect(other.rect, dpi);
-      if (other.kind == ControlKind::Label || !IntersectRect(&overlap, &own, &rect)) continue;
-      if (region == nullptr) region = CreateRectRgn(0, 0, own.right - own.left, own.bottom - own.top);
-      HRGN cut = CreateRectRgn(rect.left - own.left, rect.top - own.top, rect.right - own.left,
-                               rect.bottom - own.top);
-      CombineRgn(region, region, cut, RGN_DIFF);
-      DeleteObject(cut);
-    }
-    // The window owns the region from here; none gives the label its whole rectangle back.
-    SetWindowRgn(ControlWindow(label.id), region, TRUE);
-  }
 }
 
 // Win32 has no way to make "From:" and "To:" label a group of four boxes

@@ -2,10 +2,15 @@
 
 // frmMain, the Windows window. It realises the layout table with plain Win32
 // controls, one named member each, turns their messages into calls on the
-// presenter, and carries out what the presenter tells it (PresentedWindow):
+// presenter, and carries out what the presenter tells it (PresentedWindow).
+// Each of its parts does one job: ControlLooks the colours and edges,
+// DpiLayout the rectangles, fonts and labels' clipping at a DPI, FocusMemory
+// the focus while the window is inactive; child_controls.h, window_class.h
+// and default_button.h make the controls, register the classes and keep
+// cmdCalculateSubnet the default button where Wine's dialog manager does not.
 //
-//   Create    -> WM_CREATE: brushes, fonts, controls in reading order (which keeps the tab order),
-//                sizes at the window's DPI, OctetBoxes and SubnetBox take over their boxes,
+//   Create    -> WM_CREATE: ControlLooks' brushes, controls in reading order (which keeps the tab order),
+//                DpiLayout at the window's DPI, OctetBoxes and SubnetBox take over their boxes,
 //                AccessibleNames names the boxes and the button
 //   loop      -> ProcessMessage: IsDialogMessage gives Tab, Shift+Tab and Enter
 //   BN_CLICKED or Enter -> CalculatePressed -> ReadOctetBox, SetSubnetText, ShowMessage,
@@ -22,40 +27,24 @@
 //   WM_DPICHANGED -> fonts, rectangles and the labels' clipping again from twips at the new DPI
 //   close     -> WM_DESTROY posts the quit message; fonts and brushes go at WM_NCDESTROY
 
-#include <array>
-#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <type_traits>
-#include <utility>
-#include <vector>
 
-#include "ui/control_colours.h"
 #include "ui/layout.h"
 #include "ui/main_window_presenter.h"
 #include "ui/presented_window.h"
 #include "ui/win32/accessible_names.h"
 #include "ui/win32/announcement.h"
 #include "ui/win32/base_window.h"
+#include "ui/win32/child_controls.h"
+#include "ui/win32/control_looks.h"
+#include "ui/win32/dpi_layout.h"
+#include "ui/win32/focus_memory.h"
 #include "ui/win32/octet_boxes.h"
 #include "ui/win32/subnet_box.h"
 
 namespace morvana {
-
-struct GdiObjectDeleter {
-  void operator()(HGDIOBJ object) const { DeleteObject(object); }
-};
-using UniqueFont = std::unique_ptr<std::remove_pointer_t<HFONT>, GdiObjectDeleter>;
-using UniqueBrush = std::unique_ptr<std::remove_pointer_t<HBRUSH>, GdiObjectDeleter>;
-
-// 8.25 pt is 11 pixels at 96 DPI.
-[[nodiscard]] UniqueFont CreateLayoutFont(const layout::Font& font, UINT dpi);
-
-// Whether the user has High Contrast on. A seam: tests stand in for the
-// system, which cannot be switched into High Contrast under Wine.
-using HighContrastQuery = bool (*)();
-[[nodiscard]] bool SystemHighContrast();
 
 class frmMain final : public BaseWindow<frmMain>, public PresentedWindow {
  public:
@@ -65,7 +54,7 @@ class frmMain final : public BaseWindow<frmMain>, public PresentedWindow {
 
   explicit frmMain(HighContrastQuery high_contrast = &SystemHighContrast,
                    Announcer announce = &AnnounceThroughUiAutomation)
-      : high_contrast_(high_contrast), announce_(announce) {}
+      : announce_(announce), looks_(high_contrast) {}
   // Destroys the window while the members its last messages use still live.
   ~frmMain() override;
   frmMain(const frmMain&) = delete;
@@ -80,8 +69,8 @@ class frmMain final : public BaseWindow<frmMain>, public PresentedWindow {
 
   [[nodiscard]] HWND ControlWindow(layout::ControlId id) const;
   // The child window id of a control, as WM_COMMAND and GetDlgItem know it.
-  [[nodiscard]] static int ChildId(layout::ControlId id) { return 100 + static_cast<int>(id); }
-  [[nodiscard]] UINT Dpi() const { return dpi_; }
+  [[nodiscard]] static int ChildId(layout::ControlId id) { return kFirstChildId + static_cast<int>(id); }
+  [[nodiscard]] UINT Dpi() const { return dpi_layout_.Dpi(); }
 
   [[nodiscard]] std::string ReadOctetBox(AddressSide side, OctetPosition position) const override;
   void SetSubnetText(std::string_view text) override;
@@ -96,57 +85,51 @@ class frmMain final : public BaseWindow<frmMain>, public PresentedWindow {
 
  private:
   friend class BaseWindow<frmMain>;
-  static constexpr UINT kKeepDefaultButton = WM_APP + 1;
+  static constexpr int kFirstChildId = 100;  // Label4's; each row's is one more
   LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
 
   bool OnCreate();
-  void OnActivate(WPARAM wparam);
   void OnDestroy();
   LRESULT OnControlColour(UINT message, WPARAM wparam, LPARAM lparam);
-  // The colours each control draws with under the scheme as it is now.
-  void DecideColours();
   void OnSchemeChange();
-  [[nodiscard]] HBRUSH BrushFor(layout::Colour colour) const;
   void HookControls();
   static LRESULT CALLBACK ControlProc(HWND control, UINT message, WPARAM wparam, LPARAM lparam, UINT_PTR kind,
                                       DWORD_PTR self);
-  void ScaleTo(UINT dpi);
-  void ClipLabels(UINT dpi) const;
   void NameControlsForAccessibility();
 
-  [[nodiscard]] HWND& Member(layout::ControlId id);
-  [[nodiscard]] const layout::Control* ControlOf(HWND child) const;
+  // The control `child` is, or nothing for any other window.
+  [[nodiscard]] std::optional<layout::ControlId> ControlOf(HWND child) const;
+  [[nodiscard]] const HWND& Named(layout::ControlId id) const { return controls_.at(layout::RowOf(id)); }
 
   MainWindowPresenter presenter_{*this};  // declared first: the boxes' handlers use it
-  UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
-  UniqueFont label_font_;
-  UniqueFont box_font_;
-  HighContrastQuery high_contrast_;
   Announcer announce_;
-  std::array<ColourPair, layout::kControlCount> colours_{};      // by table row
-  std::vector<std::pair<layout::Colour, UniqueBrush>> brushes_;  // one per back colour in use
-  UniqueBrush edge_brush_;  // the boxes' edges, where the scheme's frame colour does not stand out
-  bool hooked_ = false;     // ControlProc subclasses the boxes and the button
-  HWND focus_ = nullptr;    // the control that had the focus when the window was last active
+  ControlLooks looks_;
+  DpiLayout dpi_layout_;
+  FocusMemory focus_;
+  bool hooked_ = false;  // ControlProc subclasses the boxes and the button
 
   AccessibleNames accessible_names_;  // and txtSubnet's description
   OctetBoxes octet_boxes_{presenter_};
   SubnetBox subnet_box_;
 
-  HWND Label4 = nullptr;
-  HWND Label3 = nullptr;
-  HWND Label1 = nullptr;
-  HWND txtFromFirstOctet = nullptr;
-  HWND txtFromSecondOctet = nullptr;
-  HWND txtFromThirdOctet = nullptr;
-  HWND txtFromFourthOctet = nullptr;
-  HWND cmdCalculateSubnet = nullptr;
-  HWND Label2 = nullptr;
-  HWND txtToFirstOctet = nullptr;
-  HWND txtToSecondOctet = nullptr;
-  HWND txtToThirdOctet = nullptr;
-  HWND txtToFourthOctet = nullptr;
-  HWND txtSubnet = nullptr;
+  // Every control by its row in the table, made in reading order at WM_CREATE.
+  ControlWindows controls_{};
+  // The same controls by name. frmMain is neither copied nor moved, so they
+  // stay bound to the array.
+  const HWND& Label4 = Named(layout::ControlId::Label4);
+  const HWND& Label3 = Named(layout::ControlId::Label3);
+  const HWND& Label1 = Named(layout::ControlId::Label1);
+  const HWND& txtFromFirstOctet = Named(layout::ControlId::txtFromFirstOctet);
+  const HWND& txtFromSecondOctet = Named(layout::ControlId::txtFromSecondOctet);
+  const HWND& txtFromThirdOctet = Named(layout::ControlId::txtFromThirdOctet);
+  const HWND& txtFromFourthOctet = Named(layout::ControlId::txtFromFourthOctet);
+  const HWND& cmdCalculateSubnet = Named(layout::ControlId::cmdCalculateSubnet);
+  const HWND& Label2 = Named(layout::ControlId::Label2);
+  const HWND& txtToFirstOctet = Named(layout::ControlId::txtToFirstOctet);
+  const HWND& txtToSecondOctet = Named(layout::ControlId::txtToSecondOctet);
+  const HWND& txtToThirdOctet = Named(layout::ControlId::txtToThirdOctet);
+  const HWND& txtToFourthOctet = Named(layout::ControlId::txtToFourthOctet);
+  const HWND& txtSubnet = Named(layout::ControlId::txtSubnet);
 };
 
 // One message of the loop: Tab, Shift+Tab and Enter are handled as in a
