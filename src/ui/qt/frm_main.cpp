@@ -222,20 +222,20 @@ bool FrmMain::eventFilter(QObject* watched, QEvent* event) {
 void FrmMain::ShowSubnetMenu(const QPoint& global_position) {
   QMenu* menu = txtSubnet->createStandardContextMenu();
   menu->addSeparator();
-  QAction* network = menu->addAction(ToQString(presenter_.CopyNetworkCaption()));
-  network->setObjectName(QStringLiteral("copy-network"));
-  network->setEnabled(presenter_.CanCopyNetwork());
-  connect(network, &QAction::triggered, this, [this] {
-    QtClipboard clipboard;
-    presenter_.CopyNetwork(clipboard);
-  });
-  QAction* blocks = menu->addAction(ToQString(presenter_.CopyBlocksCaption()));
-  blocks->setObjectName(QStringLiteral("copy-blocks"));
-  blocks->setEnabled(presenter_.CanCopyBlocks());
-  connect(blocks, &QAction::triggered, this, [this] {
-    QtClipboard clipboard;
-    presenter_.CopyBlocks(clipboard);
-  });
+  using Copy = void (MainWindowPresenter::*)(TextClipboard&);
+  const auto add = [&](const std::string& caption, bool enabled, const char* name, Copy copy) {
+    QAction* item = menu->addAction(ToQString(caption));
+    item->setObjectName(QLatin1String(name));
+    item->setEnabled(enabled);
+    connect(item, &QAction::triggered, this, [this, copy] {
+      QtClipboard clipboard;
+      (presenter_.*copy)(clipboard);
+    });
+  };
+  add(presenter_.CopyNetworkCaption(), presenter_.CanCopyNetwork(), "copy-network",
+      &MainWindowPresenter::CopyNetwork);
+  add(presenter_.CopyBlocksCaption(), presenter_.CanCopyBlocks(), "copy-blocks",
+      &MainWindowPresenter::CopyBlocks);
   menu->setAttribute(Qt::WA_DeleteOnClose);
   menu->popup(global_position);
 }
