@@ -70,12 +70,13 @@ constexpr std::string_view kCopy = "Copy &Network 10.0.0.0/22";
 constexpr std::string_view kNoCopy = "Copy &Network";
 constexpr std::string_view kBlocks = "Copy Range as 12 &Blocks";
 constexpr std::string_view kNoBlocks = "Copy Range as &Blocks";
+// 10.0.0.1 to 10.0.3.5 exactly, a line each, the lines ending in `end`.
 std::string BlockLines(std::string_view end) {
-  std::string text;
-  for (const char* block :
-       {"10.0.0.1/32", "10.0.0.2/31", "10.0.0.4/30", "10.0.0.8/29", "10.0.0.16/28", "10.0.0.32/27",
-        "10.0.0.64/26", "10.0.0.128/25", "10.0.1.0/24", "10.0.2.0/24", "10.0.3.0/30", "10.0.3.4/31"}) {
-    text.append(text.empty() ? "" : end).append(block);
+  std::string text =
+      "10.0.0.1/32 10.0.0.2/31 10.0.0.4/30 10.0.0.8/29 10.0.0.16/28 10.0.0.32/27 10.0.0.64/26 "
+      "10.0.0.128/25 10.0.1.0/24 10.0.2.0/24 10.0.3.0/30 10.0.3.4/31";
+  for (auto at = text.find(' '); at != std::string::npos; at = text.find(' ', at + end.size())) {
+    text.replace(at, 1, end);
   }
   return text;
 }

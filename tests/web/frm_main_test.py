@@ -451,21 +451,12 @@ class FrmMainTest(PageTest):
                                     '%s is a %s named %r' % (element, role, names[element]))
             return [(role, names.get(element, ''), greyed) for element, role, greyed in found]
 
-        def heard(expected):
-            with self.subTest('as_a_screen_reader_gets_them'):
-                self.skip_in(WEBKITGTK, FIREFOX, NO_AX_TREE)
-                nodes = self.driver.execute_cdp_cmd('Accessibility.getFullAXTree', {})['nodes']
-                self.assertEqual([(n['role']['value'], n.get('name', {}).get('value', ''),
-                                   any(p['name'] == 'disabled' and p['value']['value'] for p in n.get('properties', [])))
-                                  for n in nodes if n['role']['value'] in ('menu', 'menuitem', 'separator')
-                                  and not n.get('ignored')], expected, 'the accessibility tree')
         greyed = [('menu', 'Subnet mask', False), ('menuitem', 'Copy', True), ('menuitem', 'Select All', True),
                   ('separator', '', False), ('menuitem', 'Copy Network', True),
                   ('menuitem', 'Copy Range as Blocks', True)]
         self.element('txtSubnet').click()
         self.shift_f10()
         self.assertEqual(items(), greyed, 'before a press: every item greyed')
-        heard(greyed)
         self.assertEqual(self.js("return Array.from(document.querySelectorAll('#mnuSubnet u'), u => u.textContent)"),
                          ['C', 'A', 'N', 'B'], 'the access keys underlined')
         self.pressing(Keys.ESCAPE)()
@@ -478,7 +469,6 @@ class FrmMainTest(PageTest):
                    ('separator', '', False), ('menuitem', 'Copy Network 10.0.0.0/22', False),
                    ('menuitem', 'Copy Range as 12 Blocks', False)]
         self.assertEqual(items(), enabled, 'after a press, with a selection')
-        heard(enabled)
         walk = [(Keys.ARROW_DOWN, 'mnuSelectAll'), (Keys.ARROW_DOWN, 'mnuCopyNetwork'),
                 (Keys.ARROW_DOWN, 'mnuCopyBlocks'), (Keys.ARROW_DOWN, 'mnuCopy'), (Keys.ARROW_UP, 'mnuCopyBlocks'),
                 (Keys.HOME, 'mnuCopy'), (Keys.END, 'mnuCopyBlocks')]
